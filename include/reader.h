@@ -1,0 +1,31 @@
+// The chart description reader: reads a chart description file (and the
+// stencil files its AREA records name) into the chart state, and finishes
+// the series once a chart has been read.
+#pragma once
+
+#include "chart_state.h"
+#include "run_context.h"
+#include "scanner.h"
+
+namespace qp {
+
+// Where the reader hands each chart that a later AREA record closes.
+class ChartSink {
+public:
+    virtual ~ChartSink() = default;
+    // Completes and outputs the chart read so far (called when file_error is 0).
+    virtual void output_chart() = 0;
+    // Writes the chart's error page when file_error is set.
+    virtual void end_chart() = 0;
+};
+
+// Reads the whole chart description file that `sc` stands on.  Applies the
+// defaults first, sets ONE_file from the first AREA record, and hands every
+// chart but the last to `sink`; the last chart stays in the state.
+void read_chart_description(ChartState& st, RunContext& run, Scanner& sc, ChartSink& sink);
+
+// The series finishing: ranges, stacking, size and colour defaults, legend
+// entries, bar groups and element ids.  Reports a chart without data.
+void finish_series(ChartState& st, RunContext& run);
+
+}  // namespace qp
