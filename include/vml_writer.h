@@ -1,0 +1,129 @@
+// The one place that knows the exact HTML and VML texts of a chart page.
+//
+// Painters work out geometry and hand every element to a VmlWriter, one
+// method per kind of element; the writer appends the element's exact bytes
+// to the page buffer.  Numbers are written with std::to_chars, never through
+// a locale.  Every text that lands inside a quoted attribute value has the
+// delimiting quote replaced by its character reference ("'" becomes "&#39;"
+// inside '...'); text between tags is written exactly as given, so markup
+// in a title keeps working.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "pixel_math.h"
+
+namespace qp {
+
+// The font and colours of a piece of text: the words of the CSS font
+// shorthand (style, weight, size, family) and the text and background
+// colours.
+struct TextStyle {
+    std::string_view italic;
+    std::string_view bold;
+    int size = 0;
+    std::string_view font;
+    std::string_view color;
+    std::string_view bgcolor;
+};
+
+class VmlWriter {
+public:
+    explicit VmlWriter(std::string& out) : out_(out) {}
+
+    std::string& page() { return out_; }
+
+    // --- Attribute texts of a series element ---
+    // Each is empty when its source is empty, else "id='...'",
+    // "title='...'" and "href='...'" with the source quote-escaped.
+    static std::string id_attr(std::string_view id);
+    static std::string title_attr(std::string_view text);
+    static std::string link_attr(std::string_view url);
+    // `text` with every `quote` character replaced by its reference.
+    static std::string escape_attr(std::string_view text, char quote = '\'');
+
+    // --- Page ---
+    // The standard page heading; the <title> line only when `with_title`.
+    void standard_heading(bool with_title, std::string_view title);
+    // Bytes copied to the page as they stand (a heading file).
+    void raw(std::string_view bytes);
+
+    // --- Chart block and frame ---
+    // "<div style='position:relative;left:Lpx' ID>"; `id` is the whole
+    // attribute text with its leading blank (" id='...'"), or empty.
+    void block_relative(int left, std::string_view id);
+    void block_absolute(int top, int left, std::string_view id);
+    void group_open(int width, int height);
+    // Closes the group and the chart's block.
+    void group_close();
+    // The bordered background; `arcsize` is the whole corner attribute.
+    void background_roundrect(std::string_view arcsize, std::string_view fill,
+                              std::string_view stroke, int weight, int top,
+                              int left, int width, int height, bool shadow);
+    // A plain rectangle with a 1px outline (background without border,
+    // plot rectangle).
+    void filled_rect(std::string_view fill, std::string_view stroke, int top,
+                     int left, int width, int height);
+
+    // --- Lines ---
+    // The series line element: id, link and title are whole attribute
+    // texts (or empty).
+    void series_line(std::string_view id_attr, int x1, int y1, int x2, int y2,
+                     int weight, std::string_view color,
+                     std::string_view link_attr, std::string_view title_attr);
+    // A tick, grid or axis line: "from='x,y'" and a blank before ">".
+    void rule_line(int x1, int y1, int x2, int y2, int weight,
+                   std::string_view color);
+
+    // --- Text ---
+    // A text box shape: "top;left;text-align;width;height" and a blank
+    // before ">" (title, X caption).
+    void text_shape(int top, int left, std::string_view align, int width,
+                    int height, const TextStyle& style, std::string_view text);
+    // The Y scale's horizontal caption: like text_shape, but its closing
+    // "</v:shape>" has no line end.
+    void caption_shape(int top, int left, std::string_view align, int width,
+                       int height, const TextStyle& style,
+                       std::string_view text);
+    // A horizontal X label: height before width, blank before ">".
+    void x_label_shape(int top, int left, int height, int width,
+                       const TextStyle& style, std::string_view text);
+    // A Y scale value label box, no blank before ">"; the value line is
+    // written by one of the two value_line methods, then shape_end().
+    void value_label_open(int top, int left, std::string_view align, int width,
+                          int height, const TextStyle& style);
+    // "<v:textbox/>N</v:textbox/>" with the value rounded to an integer.
+    void value_line_rounded(float value);
+    // The value in fixed-point notation, right-aligned in `width`
+    // characters with `decimals` decimals (the "%W.Df" conversion).
+    void value_line_fixed(float value, int width, int decimals);
+    void shape_end();
+
+    // Text along a line (slanted X labels, vertical Y captions), from
+    // (x1 y1) to (x2 y2) with blank-separated coordinates.  `positioned`
+    // adds "style='position:absolute'" to the line elements.
+    // The background stripe under the text, drawn first when a background
+    // colour is set.
+    void text_stripe(bool positioned, int x1, int y1, int x2, int y2,
+                     std::string_view color, int weight);
+    void text_path(bool positioned, int x1, int y1, int x2, int y2,
+                   std::string_view align, const TextStyle& style,
+                   std::string_view text);
+
+    // --- Series elements (markers, bars, value labels, pies, legend) ---
+
+private:
+    // Appending helpers for the element methods.
+    void put(std::string_view s) { out_.append(s); }
+    void put(char c) { out_.push_back(c); }
+    void put_int(long long n);
+    // `text` inside a '...' attribute value.
+    void put_attr(std::string_view text);
+    // "font:I normal B S F" inside a style attribute.
+    void put_font(const TextStyle& style);
+
+    std::string& out_;
+};
+
+}  // namespace qp
