@@ -112,6 +112,51 @@ public:
                    std::string_view text);
 
     // --- Series elements (markers, bars, value labels, pies, legend) ---
+    // In these methods `id`, `link` and `title` are whole attribute texts
+    // (id_attr, link_attr, title_attr) or empty.
+    struct Point {
+        int x = 0;
+        int y = 0;
+    };
+    // The box of a marker (shapes 1, 2 and the background of 6) or of a bar
+    // at least 4 pixels wide.
+    void series_rect(std::string_view id, std::string_view fill,
+                     std::string_view stroke, int weight, int top, int left,
+                     int width, int height, std::string_view link,
+                     std::string_view title);
+    // The box of a narrow bar: no stroke weight.
+    void series_rect_unweighted(std::string_view id, std::string_view fill,
+                                std::string_view stroke, int top, int left,
+                                int width, int height, std::string_view link,
+                                std::string_view title);
+    // The circle of marker shape 4 (and of the joints of thick lines).
+    void series_oval(std::string_view id, std::string_view fill,
+                     std::string_view stroke, int weight, int top, int left,
+                     int width, int height, std::string_view link,
+                     std::string_view title);
+    // The triangle of marker shape 3, closed by repeating its first point.
+    void series_triangle(std::string_view id, std::string_view fill,
+                         std::string_view stroke, int weight, Point p1, Point p2,
+                         Point p3, std::string_view link, std::string_view title);
+    // One filled quadrilateral under a segment of an area line.
+    void area_polyline(std::string_view id, std::string_view fill,
+                       std::string_view stroke, Point p1, Point p2, Point p3,
+                       Point p4, std::string_view link, std::string_view title);
+    // The opening tag of a series value label (height before width); the
+    // value line and shape_end() follow.
+    void series_value_open(std::string_view id, int top, int left, int height,
+                           int width, const TextStyle& style,
+                           std::string_view link, std::string_view title);
+    // One pie sector on one line.  Here `url`, `id` and `text` are the raw
+    // series texts: the link text ("href='...' " with its trailing blank)
+    // carries the id text appended.
+    void pie_sector(int width, int height, int cx, int cy, int r,
+                    long long start, long long sweep, std::string_view fill,
+                    std::string_view stroke, std::string_view url,
+                    std::string_view id, std::string_view text);
+    // The text of a legend entry: height before width, no background.
+    void legend_text(int top, int left, int height, int width,
+                     const TextStyle& style, std::string_view text);
 
 private:
     // Appending helpers for the element methods.
