@@ -1,0 +1,35 @@
+// Where a value lands in the chart's group, and the line primitive.
+#include <cmath>
+
+#include "render/painters.h"
+#include "render/plot_geometry.h"
+#include "vml_writer.h"
+
+namespace qp {
+
+int map_x(const ChartState& st, int i) {
+    // Positions are formed in extended precision and rounded once.
+    const long double x = static_cast<long double>(i) * st.Xstepm + st.dXstepm;
+    return clamp_to_int(static_cast<long long>(round_to_int(x)) + st.Cleft + st.Aleft);
+}
+
+int map_y(const ChartState& st, const YAxis& axis, float v) {
+    const long long top = static_cast<long long>(st.Ctop) + st.Atop;
+    const long double max = axis.max;
+    const long double min = axis.min;
+    // A scale of zero width has no pixels per unit: every value sits on
+    // its crossing row, which is the plot top for such a scale.
+    if (max == min) return clamp_to_int(top);
+    const long double h = plot_height(st);
+    const long double row = (max - static_cast<long double>(v)) * (h / (max - min));
+    return clamp_to_int(static_cast<long long>(round_to_int(row)) + top);
+}
+
+void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
+               std::string_view color, std::string_view title,
+               std::string_view link, std::string_view id_attr) {
+    out.series_line(id_attr, x1, y1, x2, y2, weight, color,
+                    VmlWriter::link_attr(link), VmlWriter::title_attr(title));
+}
+
+}  // namespace qp
