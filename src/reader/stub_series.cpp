@@ -1,5 +1,0 @@
-// Temporary stand-in until the series finishing exists.  Its owner deletes this file.
-#include "reader.h"
-namespace qp {
-void finish_series(ChartState&, RunContext&) {}
-}  // namespace qp
