@@ -1,0 +1,109 @@
+// The line painter: an L series as straight segments (variant 1), segments
+// with drop lines to the X axis (variant 2) or a filled area under the
+// segments (variant 3).  A segment joins two neighbouring positions and is
+// drawn only when both values are present, so an empty value breaks the
+// line.
+#include <string>
+
+#include "render/painters.h"
+#include "render/series_values.h"
+#include "vml_writer.h"
+
+namespace qp {
+
+namespace {
+
+// Thick lines get round joints from this width on.
+constexpr int kJointMinWidth = 5;
+
+struct LineContext {
+    ChartState& st;
+    VmlWriter& out;
+    const DataAxis& axis;
+    int s;
+    const SeriesRecord& rec;
+
+    bool segment(int i) const { return value_present(axis, s, i) && value_present(axis, s, i + 1); }
+    int x(int i) const { return map_x(st, i); }
+    int y(int i) const { return map_y(st, axis.y, axis.val[s][i]); }
+};
+
+// Circles at the inner positions of each run of segments, so that the bends
+// of thick lines are rounded; the ends of a run get none.
+void paint_joints(const LineContext& c, int last) {
+    bool previous = false;
+    for (int i = 0; i < last; ++i) {
+        const bool drawn = c.segment(i);
+        if (drawn && previous) {
+            draw_marker(c.out, c.x(i), c.y(i), c.rec.width - 2, c.rec.color1, {},
+                        c.rec.color1, '4', c.rec.url, c.rec.id);
+        }
+        previous = drawn;
+    }
+}
+
+void paint_segments(const LineContext& c, int last, std::string_view id_text,
+                    bool drop_lines) {
+    const SeriesRecord& rec = c.rec;
+    const int xrow = c.axis.y.xrow;
+    // With positions on the slot boundaries the outermost drop lines would
+    // lie on the Y axis lines, so they are left out where a scale is drawn.
+    const bool on_boundaries = c.st.XYcross != -1;
+    for (int i = 0; i < last; ++i) {
+        if (!c.segment(i)) continue;
+        const int x1 = c.x(i), y1 = c.y(i);
+        const int x2 = c.x(i + 1), y2 = c.y(i + 1);
+        draw_line(c.out, x1, x2, y1, y2, rec.width, rec.color1, rec.text, rec.url, id_text);
+        if (!drop_lines) continue;
+        if (!(on_boundaries && i == 0 && c.st.Y1p == 1)) {
+            draw_line(c.out, x1, x1, y1, xrow, rec.width, rec.color1, rec.text, rec.url,
+                      id_text);
+        }
+        if (!(on_boundaries && i + 1 == last && c.st.Y2p == 1)) {
+            draw_line(c.out, x2, x2, y2, xrow, rec.width, rec.color1, rec.text, rec.url,
+                      id_text);
+        }
+    }
+}
+
+void paint_area(const LineContext& c, int last, std::string_view id_text) {
+    const SeriesRecord& rec = c.rec;
+    const std::string link_text = VmlWriter::link_attr(rec.url);
+    const std::string title_text = VmlWriter::title_attr(rec.text);
+    const int xrow = c.axis.y.xrow;
+    for (int i = 0; i < last; ++i) {
+        if (!c.segment(i)) continue;
+        const int x1 = c.x(i), x2 = c.x(i + 1);
+        c.out.area_polyline(id_text, rec.color2, rec.color1, {x1, xrow}, {x1, c.y(i)},
+                            {x2, c.y(i + 1)}, {x2, xrow}, link_text, title_text);
+    }
+}
+
+}  // namespace
+
+void paint_line_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
+    if (!series_in_range(axis, s)) return;
+    const SeriesRecord& rec = axis.rec[s];
+    const LineContext c{st, out, axis, s, rec};
+    const int last = last_position(rec);
+
+    if (rec.width >= kJointMinWidth) paint_joints(c, last);
+
+    const std::string id_text = VmlWriter::id_attr(rec.id);
+    switch (series_variant(rec)) {
+        case '1':
+            paint_segments(c, last, id_text, false);
+            break;
+        case '2':
+            paint_segments(c, last, id_text, true);
+            break;
+        case '3':
+            paint_area(c, last, id_text);
+            paint_segments(c, last, id_text, false);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace qp
