@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Times qplot on a generated job at 1x and 4x size against the I/O floor
+# measured in the same run, and prints charts per second, output MB/s, the
+# ratio to the floor, peak resident memory and the growth from 1x to 4x.
+#
+#   bench/run.sh [path/to/qplot]
+#
+# Without an argument it builds qplot (Release) in build-bench/.  The jobs
+# are generated in build-bench/job-1x and build-bench/job-4x (deterministic:
+# the same bytes every time).  The floor is the cost of reading every input
+# file and writing the same output bytes to the same number of files (cat
+# and cp).  Targets: within 2x of the floor, peak memory under 16 MB,
+# linear growth.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+work="$root/build-bench"
+mkdir -p "$work"
+
+if [ $# -ge 1 ]; then
+  qplot="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+else
+  cmake -S "$root" -B "$work/release" -DCMAKE_BUILD_TYPE=Release -DQP_TESTS=OFF >/dev/null
+  cmake --build "$work/release" -j"$(nproc)" --target qplot >/dev/null
+  qplot="$work/release/qplot"
+fi
+
+# Runs a command in the current directory; prints "seconds peak_kb exit_code".
+measure() {
+  python3 - "$@" <<'PY'
+import resource, subprocess, sys, time
+start = time.perf_counter()
+rc = subprocess.call(sys.argv[1:], stdout=subprocess.DEVNULL)
+elapsed = time.perf_counter() - start
+peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+print("%.3f %d %d" % (elapsed, peak, rc))
+PY
+}
+
+declare -A T_QP T_FLOOR
+for scale in 1 4; do
+  job="$work/job-${scale}x"
+  if [ ! -f "$job/bench.qpj" ] || [ "$root/bench/gen_job.py" -nt "$job/bench.qpj" ]; then
+    rm -rf "$job"
+    python3 "$root/bench/gen_job.py" "$job" --scale "$scale"
+  fi
+  cd "$job"
+  rm -rf out floor qplotlog.htm
+  mkdir out floor
+  cat in/* >/dev/null          # both runs start with the inputs cached
+  sync
+  read -r t_qp peak rc < <(measure "$qplot" bench.qpj)
+  sync
+  read -r t_floor _ _ < <(measure bash -c 'cat in/* >/dev/null && cp -r out/. floor/ && cp qplotlog.htm floor/')
+  sync
+
+  charts=$(grep -o 'is generated' qplotlog.htm | wc -l)
+  errors=$(grep -c 'Errors are found in file' qplotlog.htm || true)
+  files=$(find out -type f | wc -l)
+  bytes=$(du -sb out | cut -f1)
+  inputs=$(du -sb in | cut -f1)
+  T_QP[$scale]=$t_qp
+  T_FLOOR[$scale]=$t_floor
+  python3 - "$scale" "$t_qp" "$t_floor" "$peak" "$rc" "$charts" "$errors" "$files" "$bytes" "$inputs" <<'PY'
+import sys
+scale, t_qp, t_floor, peak, rc, charts, errors, files, nbytes, inputs = sys.argv[1:]
+t_qp, t_floor = float(t_qp), float(t_floor)
+mb = int(nbytes) / 1e6
+print("== job %sx: %s charts in %s pages (%.1f MB) from %.1f MB of input; exit code %s, files with errors %s"
+      % (scale, charts, files, mb, int(inputs) / 1e6, rc, errors))
+print("   qplot          %8.2f s   %8.0f charts/s   %7.1f MB/s output   peak RSS %.1f MB"
+      % (t_qp, int(charts) / t_qp, mb / t_qp, int(peak) / 1024))
+print("   I/O floor      %8.2f s   (cat of the inputs, cp of the same output bytes)" % t_floor)
+print("   ratio to floor %8.2f x   (target: at most 2)" % (t_qp / t_floor))
+PY
+  rm -rf floor
+  cd "$root"
+done
+
+python3 - "${T_QP[1]}" "${T_QP[4]}" <<'PY'
+import sys
+t1, t4 = float(sys.argv[1]), float(sys.argv[2])
+print("== growth: 1x %.2f s, 4x %.2f s, ratio %.2f (linear: 4.0)" % (t1, t4, t4 / t1))
+PY
