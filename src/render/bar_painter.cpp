@@ -53,8 +53,11 @@ void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, i
 
 void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
     const long long r = axis.Rwidth;
-    const double step = st.Xstepm;
-    const double groups = axis.kolR1;
+    const float step = st.Xstepm;
+    // Single-precision reals: products are formed in double and stored as
+    // float, sums are float sums.
+    const auto product = [](double a, double b) { return static_cast<float>(a * b); };
+    const float slot_margin = (step - product(axis.kolR1, static_cast<double>(r))) / 2;
     const bool on_boundaries = st.XYcross == 1;
     const bool stacked = axis.kolR2 == 1;
     long long place = 0;   // the bar's place in its slot, 0 for the first
@@ -65,26 +68,28 @@ void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
         const int last = last_position(rec);
         for (int p = 0; p <= last; ++p) {
             if (!value_present(axis, s, p)) continue;
-            int left;
-            int right;
+            const long long x0 = st.Cx1;
+            long long left;
+            long long right;
             if (on_boundaries) {
                 if (p == 0) {
-                    left = st.Cx1;
-                    right = clamp_to_int(static_cast<long long>(st.Cx1) + first_half_bar(axis));
+                    left = x0;
+                    right = x0 + first_half_bar(axis);
                 } else {
-                    left = clamp_to_int(static_cast<long long>(st.Cx1) +
-                                        round_to_int(p * step - static_cast<double>(r / 2)));
-                    right = clamp_to_int(std::min(static_cast<long long>(left) + r,
-                                                  static_cast<long long>(st.Cx2)));
+                    const float centre_left =
+                        product(p, step) - static_cast<float>(r / 2);
+                    left = x0 + round_to_int(centre_left);
+                    right = std::min(left + r, static_cast<long long>(st.Cx2));
                 }
             } else {
-                const double offset = p * step + static_cast<double>(place * r) +
-                                      (step - groups * static_cast<double>(r)) / 2;
-                left = clamp_to_int(static_cast<long long>(st.Cx1) + round_to_int(offset));
-                right = clamp_to_int(static_cast<long long>(left) + r);
+                const float offset =
+                    product(p, step) + product(static_cast<double>(place), static_cast<double>(r)) +
+                    slot_margin;
+                left = x0 + round_to_int(offset);
+                right = left + r;
             }
-            draw_bar(out, axis.y, left, map_y(st, axis.y, axis.val[s][p]), right, 1,
-                     rec.color1, rec.text, rec.color2, rec.url, rec.id);
+            draw_bar(out, axis.y, clamp_to_int(left), map_y(st, axis.y, axis.val[s][p]),
+                     clamp_to_int(right), 1, rec.color1, rec.text, rec.color2, rec.url, rec.id);
         }
         if (!stacked) ++place;
     }

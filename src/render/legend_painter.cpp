@@ -104,6 +104,9 @@ void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, i
     }
 }
 
+// Single-precision product: formed in double, stored as float.
+float product(double a, double b) { return static_cast<float>(a * b); }
+
 // Separator lines between the rows and between the columns of cells.
 void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
     const long long left = st.Lleft, top = st.Ltop;
@@ -111,11 +114,11 @@ void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) 
     const int bottom = clamp_to_int(top + st.Lheight);
     int budget = kMaxWalkElements;
     for (int r = 1; r < st.Lrows && budget > 0; ++r, --budget) {
-        const int y = round_to_int(static_cast<double>(top) + r * static_cast<double>(ch));
+        const int y = round_to_int(static_cast<float>(st.Ltop) + product(r, ch));
         draw_line(out, st.Lleft, right, y, y, 1, st.Lbcolor, {}, {}, {});
     }
     for (int c = 1; c < st.Lcols && budget > 0; ++c, --budget) {
-        const int x = round_to_int(static_cast<double>(left) + c * static_cast<double>(cw));
+        const int x = round_to_int(static_cast<float>(st.Lleft) + product(c, cw));
         draw_line(out, x, x, st.Ltop, bottom, 1, st.Lbcolor, {}, {}, {});
     }
 }
@@ -158,9 +161,9 @@ void paint_legend(ChartState& st, VmlWriter& out) {
     for (std::size_t n = 0; n < entries.size(); ++n) {
         const long long c = static_cast<long long>(n) % cols;
         const long long r = static_cast<long long>(n) / cols;
-        const double cell_top = static_cast<double>(r) * ch;
-        const int xc = px_sum(round_to_int(static_cast<double>(c) * cw), st.Lleft);
-        const int ym = px_sum(round_to_int(cell_top + ch / 2.0), st.Ltop);
+        const float cell_top = product(static_cast<double>(r), ch);
+        const int xc = px_sum(round_to_int(product(static_cast<double>(c), cw)), st.Lleft);
+        const int ym = px_sum(round_to_int(cell_top + ch / 2), st.Ltop);
 
         const DataAxis axis = data_axis(st, entries[n].axis);
         const SeriesRecord& rec = axis.rec[entries[n].index];
@@ -173,8 +176,8 @@ void paint_legend(ChartState& st, VmlWriter& out) {
             apostrophe == std::string_view::npos ? std::string_view() : text.substr(apostrophe + 1);
 
         paint_sample(st, out, axis, entries[n].index, xc, ym, title);
-        const int text_top =
-            round_to_int(cell_top + st.Ltop + ch / 2.0 - st.Lfsize * 1.15 / 2);
+        const float cell_middle = cell_top + static_cast<float>(st.Ltop) + ch / 2;
+        const int text_top = round_to_int(cell_middle - st.Lfsize * 1.15 / 2);
         out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
     }
 
