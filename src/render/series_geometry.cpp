@@ -10,7 +10,7 @@ namespace qp {
 int map_x(const ChartState& st, int i) {
     // Positions are formed in extended precision and rounded once.
     const long double x = static_cast<long double>(i) * st.Xstepm + st.dXstepm;
-    return clamp_to_int(static_cast<long long>(round_to_int(x)) + st.Cleft + st.Aleft);
+    return round_to_int(std::round(x) + static_cast<long double>(st.Cleft) + st.Aleft);
 }
 
 int map_y(const ChartState& st, const YAxis& axis, float v) {
@@ -22,7 +22,7 @@ int map_y(const ChartState& st, const YAxis& axis, float v) {
     if (max == min) return clamp_to_int(top);
     const long double h = plot_height(st);
     const long double row = (max - static_cast<long double>(v)) * (h / (max - min));
-    return clamp_to_int(static_cast<long long>(round_to_int(row)) + top);
+    return round_to_int(std::round(row) + static_cast<long double>(top));
 }
 
 void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
