@@ -12,6 +12,7 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
+#include "render/single_precision.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -54,9 +55,7 @@ void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, i
 void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
     const long long r = axis.Rwidth;
     const float step = st.Xstepm;
-    // Single-precision reals: products are formed in double and stored as
-    // float, sums are float sums.
-    const auto product = [](double a, double b) { return static_cast<float>(a * b); };
+    const auto product = [](double a, double b) { return single(a * b); };
     const float slot_margin = (step - product(axis.kolR1, static_cast<double>(r))) / 2;
     const bool on_boundaries = st.XYcross == 1;
     const bool stacked = axis.kolR2 == 1;

@@ -9,6 +9,7 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
+#include "render/single_precision.h"
 #include "render/plot_geometry.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
@@ -104,8 +105,7 @@ void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, i
     }
 }
 
-// Single-precision product: formed in double, stored as float.
-float product(double a, double b) { return static_cast<float>(a * b); }
+float product(double a, double b) { return single(a * b); }
 
 // Separator lines between the rows and between the columns of cells.
 void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
@@ -151,9 +151,9 @@ void paint_legend(ChartState& st, VmlWriter& out) {
 
     const int cols = std::max(st.Lcols, 1);
     const int rows = std::max(st.Lrows, 1);
-    const float cw = static_cast<float>(static_cast<double>(st.Lwidth) / cols);
-    const float ch = static_cast<float>(static_cast<double>(st.Lheight) / rows);
-    const int text_height = round_to_int(st.Lfsize * 1.15);
+    const float cw = single(static_cast<double>(st.Lwidth) / cols);
+    const float ch = single(static_cast<double>(st.Lheight) / rows);
+    const int text_height = round_to_int(single(st.Lfsize * 1.15));
     const int text_width = clamp_to_int(static_cast<long long>(round_to_int(cw)) - 30);
     const TextStyle style{st.Litalic, st.Lbold, st.Lfsize, st.Lfont, st.Lfcolor, {}};
 
@@ -177,7 +177,7 @@ void paint_legend(ChartState& st, VmlWriter& out) {
 
         paint_sample(st, out, axis, entries[n].index, xc, ym, title);
         const float cell_middle = cell_top + static_cast<float>(st.Ltop) + ch / 2;
-        const int text_top = round_to_int(cell_middle - st.Lfsize * 1.15 / 2);
+        const int text_top = round_to_int(cell_middle - single(single(st.Lfsize * 1.15) / 2.0));
         out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
     }
 
