@@ -36,9 +36,6 @@ int trunc_to_int(double v) { return clamp_to_int(std::trunc(v)); }
 // Rounds half away from zero.
 int round_to_int(double v) { return clamp_to_int(std::round(v)); }
 
-// A product formed in double and rounded once to single precision.
-float product(double a, double b) { return static_cast<float>(a * b); }
-
 // Smallest integer not below a / b; b is not 0.
 int ceil_div(int a, int b) {
     return clamp_to_int(std::ceil(static_cast<double>(a) / static_cast<double>(b)));
@@ -212,17 +209,15 @@ void complete_legend(ChartState& st) {
 
     // Size: each column holds a sample (40 pixels) and the longest text; each
     // row is a line of text with a little air; the frame on both sides.
+    // Integer fields times constants: the arithmetic is in double throughout.
     const double frame = 2.0 * static_cast<double>(st.Lbwidth);
     if (st.Lwidth == 0) {
-        const float text = product(st.Lmaxtext, st.Lfsize);
-        const float column = product(text, 0.55) + 40.0f;
-        const float columns = product(st.Lcols, column);
-        st.Lwidth = clamp_to_int(static_cast<double>(round_to_int(columns)) + frame);
+        const double column = static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55 + 40.0;
+        st.Lwidth = clamp_to_int(round_to_int(static_cast<double>(st.Lcols) * column) + frame);
     }
     if (st.Lheight == 0) {
-        const float row = product(st.Lfsize, 1.15) + 5.0f;
-        const double rows = static_cast<double>(round_to_int(row)) * st.Lrows;
-        st.Lheight = clamp_to_int(rows + frame);
+        const double row = round_to_int(static_cast<double>(st.Lfsize) * 1.15 + 5.0);
+        st.Lheight = clamp_to_int(row * st.Lrows + frame);
     }
 }
 
