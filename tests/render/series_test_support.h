@@ -54,7 +54,7 @@ inline SeriesRecord& add_series(ChartState& st, int number, const std::string& t
     r.pornum = st.koldata;
     r.color1 = "red";
     r.color2 = "yellow";
-    r.width = 1;
+    r.width = tip[0] == 'P' ? 0 : 1;   // a pie series: start angle 0
     r.kolpoint = static_cast<int>(values.size()) - 1;
     for (std::size_t k = 0; k < values.size(); ++k) val[static_cast<std::size_t>(num)][k] = values[k];
     return r;
