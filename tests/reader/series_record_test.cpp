@@ -212,5 +212,27 @@ TEST(SeriesRecord, HundredAndFirstSeriesReplacesTheLastSlot) {
     EXPECT_EQ(b.d2(0).pornum, 102);
 }
 
+// Through the record scanner: D lines in either case, counted in koldata,
+// a continuation line, and a report that leaves the next line to the scanner.
+TEST(SeriesRecord, ReadThroughTheRecordScanner) {
+    struct NoOutput : ChartSink {
+        void output_chart() override {}
+        void end_chart() override {}
+    } sink;
+    SeriesBench b;
+    b.text = "AREA;\n  d1;L;;;;;;1;2\\\n3\nD2;R1;\nD2;V;;;;;;4\n";
+    b.sc = Scanner(b.text);
+    read_chart_description(b.st, b.run, b.sc, sink);
+    EXPECT_EQ(b.st.koldata, 3);
+    ASSERT_EQ(b.st.D1num, 0);
+    EXPECT_EQ(b.d1(0).kolpoint, 1);
+    EXPECT_EQ(b.v1(0, 1), 23.0f);
+    ASSERT_EQ(b.st.D2num, 1);
+    EXPECT_EQ(b.d2(1).tip, "V1");
+    EXPECT_EQ(b.d2(1).pornum, 3);
+    EXPECT_EQ(b.v2(1, 0), 4.0f);
+    EXPECT_EQ(b.log(), expected_echo(4, "D2;R", "1", ";", "S s ;"));
+}
+
 }  // namespace
 }  // namespace qp
