@@ -24,19 +24,20 @@ else
   qplot="$work/release/qplot"
 fi
 
-# Runs a command in the current directory; prints "seconds peak_kb exit_code".
+# Runs a command in the current directory; prints "seconds peak_kb exit_code
+# cpu_seconds".
 measure() {
   python3 - "$@" <<'PY'
 import resource, subprocess, sys, time
 start = time.perf_counter()
 rc = subprocess.call(sys.argv[1:], stdout=subprocess.DEVNULL)
 elapsed = time.perf_counter() - start
-peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-print("%.3f %d %d" % (elapsed, peak, rc))
+usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+print("%.3f %d %d %.3f" % (elapsed, usage.ru_maxrss, rc, usage.ru_utime + usage.ru_stime))
 PY
 }
 
-declare -A T_QP T_FLOOR
+declare -A T_QP T_CPU
 for scale in 1 4; do
   job="$work/job-${scale}x"
   if [ ! -f "$job/bench.qpj" ] || [ "$root/bench/gen_job.py" -nt "$job/bench.qpj" ]; then
@@ -48,9 +49,9 @@ for scale in 1 4; do
   mkdir out floor
   cat in/* >/dev/null          # both runs start with the inputs cached
   sync
-  read -r t_qp peak rc < <(measure "$qplot" bench.qpj)
+  read -r t_qp peak rc cpu < <(measure "$qplot" bench.qpj)
   sync
-  read -r t_floor _ _ < <(measure bash -c 'cat in/* >/dev/null && cp -r out/. floor/ && cp qplotlog.htm floor/')
+  read -r t_floor _ _ cpu_floor < <(measure bash -c 'cat in/* >/dev/null && cp -r out/. floor/ && cp qplotlog.htm floor/')
   sync
 
   charts=$(grep -o 'is generated' qplotlog.htm | wc -l)
@@ -59,10 +60,10 @@ for scale in 1 4; do
   bytes=$(du -sb out | cut -f1)
   inputs=$(du -sb in | cut -f1)
   T_QP[$scale]=$t_qp
-  T_FLOOR[$scale]=$t_floor
-  python3 - "$scale" "$t_qp" "$t_floor" "$peak" "$rc" "$charts" "$errors" "$files" "$bytes" "$inputs" <<'PY'
+  T_CPU[$scale]=$cpu
+  python3 - "$scale" "$t_qp" "$t_floor" "$peak" "$rc" "$charts" "$errors" "$files" "$bytes" "$inputs" "$cpu" "$cpu_floor" <<'PY'
 import sys
-scale, t_qp, t_floor, peak, rc, charts, errors, files, nbytes, inputs = sys.argv[1:]
+scale, t_qp, t_floor, peak, rc, charts, errors, files, nbytes, inputs, cpu, cpu_floor = sys.argv[1:]
 t_qp, t_floor = float(t_qp), float(t_floor)
 mb = int(nbytes) / 1e6
 print("== job %sx: %s charts in %s pages (%.1f MB) from %.1f MB of input; exit code %s, files with errors %s"
@@ -70,14 +71,16 @@ print("== job %sx: %s charts in %s pages (%.1f MB) from %.1f MB of input; exit c
 print("   qplot          %8.2f s   %8.0f charts/s   %7.1f MB/s output   peak RSS %.1f MB"
       % (t_qp, int(charts) / t_qp, mb / t_qp, int(peak) / 1024))
 print("   I/O floor      %8.2f s   (cat of the inputs, cp of the same output bytes)" % t_floor)
+print("   CPU time       %8.2f s qplot, %.2f s floor (user + system)" % (float(cpu), float(cpu_floor)))
 print("   ratio to floor %8.2f x   (target: at most 2)" % (t_qp / t_floor))
 PY
   rm -rf floor
   cd "$root"
 done
 
-python3 - "${T_QP[1]}" "${T_QP[4]}" <<'PY'
+python3 - "${T_QP[1]}" "${T_QP[4]}" "${T_CPU[1]}" "${T_CPU[4]}" <<'PY'
 import sys
-t1, t4 = float(sys.argv[1]), float(sys.argv[2])
-print("== growth: 1x %.2f s, 4x %.2f s, ratio %.2f (linear: 4.0)" % (t1, t4, t4 / t1))
+t1, t4, c1, c4 = map(float, sys.argv[1:])
+print("== growth from 1x to 4x (linear: 4.0): wall %.2f s -> %.2f s, ratio %.2f; CPU %.2f s -> %.2f s, ratio %.2f"
+      % (t1, t4, t4 / t1, c1, c4, c4 / c1))
 PY

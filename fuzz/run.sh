@@ -41,7 +41,7 @@ for target in $targets; do
   echo "== $target for ${seconds}s"
   "$build/$target" "$work" "${seeds[@]}" \
       -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 -max_len=8192 \
-      -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" \
+      -print_final_stats=1 -dict="$here/records.dict" -artifact_prefix="$build/artifacts/$target-" \
       >"$build/$target.log" 2>&1
   rc=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/$target.log" | grep -o '[0-9]*$' | tail -1)
