@@ -52,6 +52,16 @@ struct ChartBench {
     std::string log() const { return run.log.pending(); }
 };
 
+// Fields joined by "|", for comparing several at once.
+inline std::string join_one(const std::string& s) { return s; }
+inline std::string join_one(int n) { return std::to_string(n); }
+template <typename First, typename... Rest>
+std::string join(const First& first, const Rest&... rest) {
+    std::string out = join_one(first);
+    ((out += "|" + join_one(rest)), ...);
+    return out;
+}
+
 inline const std::string kLabelEnd = ":</font> ";
 
 inline std::string line_label(int line) {
