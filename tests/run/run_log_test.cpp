@@ -55,15 +55,5 @@ TEST(MemoryFileSystem, TextModeDropsOnlyCarriageReturnsBeforeLineFeeds) {
     EXPECT_FALSE(fs.read_binary("b", &text));
 }
 
-TEST(MemoryFileSystem, OpeningForWritingReplacesTheFile) {
-    MemoryFileSystem fs;
-    fs.files["p"] = "old";
-    auto out = fs.open_write("p");
-    EXPECT_EQ(fs.files["p"], "");
-    EXPECT_TRUE(out->write("new"));
-    EXPECT_TRUE(out->close());
-    EXPECT_EQ(fs.files["p"], "new");
-}
-
 }  // namespace
 }  // namespace qp
