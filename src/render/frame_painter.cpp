@@ -80,8 +80,8 @@ void fill_in_step(const ChartState& st, YAxis axis) {
     const int h = plot_height(st);
     if (!(axis.pstep == -1 || (axis.pstep == 1 && axis.step == 0)) || h <= 40) return;
     const float range = axis.max - axis.min;
-    float step = static_cast<float>(static_cast<double>(range) / (h / 40.0));
-    if (step > 1.0f) step = static_cast<float>(std::round(static_cast<double>(step)));
+    float step = as_single(static_cast<double>(range) / (h / 40.0));
+    if (step > 1.0f) step = as_single(std::round(static_cast<double>(step)));
     axis.step = step;
     axis.pstep = 1;
 }

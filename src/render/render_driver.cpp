@@ -47,7 +47,7 @@ int crossing_row(const ChartState& st, const YAxis& axis) {
     if (axis.max == axis.xlocate || axis.max == axis.min) return clamp_to_int(top);
     if (axis.min == axis.xlocate) return plot_bottom(st);
     // Formed in double and rounded once to single precision.
-    const float offset = static_cast<float>(
+    const float offset = as_single(
         static_cast<double>(std::fabs(axis.max - axis.xlocate)) *
         (plot_height(st) / static_cast<double>(std::fabs(axis.max - axis.min))));
     return clamp_to_int(static_cast<long long>(round_to_int(offset)) + top);

@@ -23,9 +23,9 @@ void set_category_geometry(ChartState& st) {
     const long long cells = st.XYcross == 1 ? static_cast<long long>(st.Xi) - 1 : st.Xi;
     const double pitch = cells > 0 ? static_cast<double>(width) / static_cast<double>(cells)
                                    : static_cast<double>(width);
-    st.Xstepr = static_cast<float>(pitch);
+    st.Xstepr = as_single(pitch);
     st.Xstepm = st.Xstepr;
-    st.dXstepm = st.XYcross == 1 ? 0.0f : static_cast<float>(st.Xstepm / 2.0);
+    st.dXstepm = st.XYcross == 1 ? 0.0f : as_single(st.Xstepm / 2.0);
 }
 
 std::string_view label_at(const ChartState& st, long long i) {
@@ -77,7 +77,7 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
                  int tx) {
     const TextStyle style{st.Xitalic, st.Xbold, st.Xsize, st.Xfont, st.Xcolor, st.Xbgcolor};
     const double length = static_cast<double>(label.size());
-    const float cx = static_cast<float>(plot_left(st) + static_cast<double>(i) * st.Xstepm +
+    const float cx = as_single(plot_left(st) + static_cast<double>(i) * st.Xstepm +
                                         st.dXstepm);
     const int y0 = clamp_to_int(static_cast<long long>(plot_bottom(st)) + tx + 5);
     if (st.Xgrad == 0) {
@@ -89,11 +89,11 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
     }
     if (st.Xgrad < 0 || st.Xgrad > 180) return;
     const int x0 = round_to_int(cx);
-    const float len = static_cast<float>(length * st.Xsize * 0.7);
+    const float len = as_single(length * st.Xsize * 0.7);
     const bool rising = st.Xgrad <= 90;
     // Rising text ends at the anchor below the category; falling text
     // starts there.
-    const float a = static_cast<float>((rising ? 90 - st.Xgrad : st.Xgrad - 90) * kPi / 180);
+    const float a = as_single((rising ? 90 - st.Xgrad : st.Xgrad - 90) * kPi / 180);
     const double dx = std::sin(static_cast<double>(a)) * len;
     const double dy = std::cos(static_cast<double>(a)) * len;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;

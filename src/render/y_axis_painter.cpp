@@ -98,12 +98,12 @@ void walk(float value, float row, bool from_next, bool upward, float value_step,
     }
 }
 
-float half(float x) { return static_cast<float>(static_cast<double>(x) / 2.0); }
+float half(float x) { return as_single(static_cast<double>(x) / 2.0); }
 
 void write_ticks(VmlWriter& out, const YAxis& axis,
                  const ScaleSide& side, float r0, float ppu) {
-    const float major = static_cast<float>(static_cast<double>(ppu) * axis.step);
-    const float minor = static_cast<float>(static_cast<double>(ppu) * axis.substep);
+    const float major = as_single(static_cast<double>(ppu) * axis.step);
+    const float minor = as_single(static_cast<double>(ppu) * axis.substep);
     const float up_major = axis.max + half(axis.step);
     const float down_major = axis.min - half(axis.step);
     const float up_minor = axis.max + half(axis.substep);
@@ -200,8 +200,8 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
         out.shape_end();
     };
 
-    const float major = static_cast<float>(static_cast<double>(ppu) * axis.step);
-    const float top0 = static_cast<float>(static_cast<double>(r0) - axis.size * 1.15 / 2);
+    const float major = as_single(static_cast<double>(ppu) * axis.step);
+    const float top0 = as_single(static_cast<double>(r0) - axis.size * 1.15 / 2);
     // The crossing value is always labelled.
     label(top0, axis.xlocate);
     walk(axis.xlocate, top0, true, true, axis.step, major, axis.max + half(axis.step), label);
@@ -212,12 +212,12 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
 
 void paint_y_axis(ChartState& st, VmlWriter& out, YAxis axis) {
     const ScaleSide side = side_of(st, axis);
-    const float r0 = static_cast<float>(axis.xrow);
+    const float r0 = as_single(axis.xrow);
     // A scale of zero width has no pixels per unit (everything on it sits
     // at its crossing row).
     const float range = std::fabs(axis.max - axis.min);
     const float ppu =
-        range == 0 ? 0.0f : static_cast<float>(plot_height(st) / static_cast<double>(range));
+        range == 0 ? 0.0f : as_single(plot_height(st) / static_cast<double>(range));
 
     if (axis.pstep == 1) {
         if (side.calls_x_axis) paint_x_axis(st, out);

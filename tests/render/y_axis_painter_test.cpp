@@ -273,6 +273,17 @@ TEST_F(YAxisPainter, StalledStepWritesOnlyTheCrossing) {
     EXPECT_EQ(labels(), (std::vector<std::string>{"1"}));
 }
 
+TEST_F(YAxisPainter, RowsBeyondTheIntRangeAreClamped) {
+    test::scale_0_100(st, 1);
+    st.Y1max = 4e-37f;   // 200 / 4e-37 pixels per unit: beyond any float
+    st.Y1step = 1e-37f;
+    paint(1);
+    EXPECT_EQ(test::count_of(page, "<v:line"), 5);
+    EXPECT_EQ(test::count_of(page, "from='45,250'"), 1);
+    EXPECT_EQ(test::count_of(page, "from='45,-2147483648'"), 4);
+    EXPECT_EQ(labels(), (std::vector<std::string>{"0", "0", "0", "0", "0"}));
+}
+
 TEST_F(YAxisPainter, HostileStepStopsAtTheWalkBound) {
     test::scale_0_100(st, 1);
     st.Y1max = 1e8f;
