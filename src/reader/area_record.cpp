@@ -38,7 +38,7 @@ bool check_output_field(RecordContext& rc, bool /*at_line_end*/) {
 void read_area_record(RecordContext& rc) {
     // No reset here: the defaults have just been applied for this chart.
     ChartState& st = rc.st;
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         keyword("AREA"),
         whole(st.Aleft).opens_at(0),
         whole(st.Atop).opens_at(-1),
@@ -71,7 +71,7 @@ void read_stencil_area_record(RecordContext& rc) {
     st.Awidth = fresh.Awidth;
     st.Aheight = fresh.Aheight;
     st.Abgcolor = fresh.Abgcolor;
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         keyword("AREA"),
         whole(st.Aleft).stored_on_close(),
         whole(st.Atop).stored_on_close(),

@@ -11,7 +11,7 @@ void read_border_record(RecordContext& rc) {
     st.Bcolor = fresh.Bcolor;
     st.Bshadow = fresh.Bshadow;
     st.Bround = fresh.Bround;
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         keyword("BORDER"),
         whole(st.Bwidth).opens_at(0),
         color(st.Bcolor),   // an empty colour keeps "black"

@@ -6,23 +6,23 @@
 
 namespace qp {
 
-FieldSpec keyword(std::string_view word) {
-    FieldSpec f;
+FieldEntry keyword(std::string_view word) {
+    FieldEntry f;
     f.kind = FieldKind::Keyword;
     f.word = word;
     return f;
 }
 
-FieldSpec legend_keyword(int& grid, int& only) {
-    FieldSpec f = keyword("LEGEND");
+FieldEntry legend_keyword(int& grid, int& only) {
+    FieldEntry f = keyword("LEGEND");
     f.form = WordForm::Legend;
     f.mark_plus = &grid;
     f.mark_other = &only;
     return f;
 }
 
-FieldSpec flag(std::string_view word, int& target, WordForm form) {
-    FieldSpec f;
+FieldEntry flag(std::string_view word, int& target, WordForm form) {
+    FieldEntry f;
     f.kind = FieldKind::Flag;
     f.word = word;
     f.flag = &target;
@@ -30,8 +30,8 @@ FieldSpec flag(std::string_view word, int& target, WordForm form) {
     return f;
 }
 
-FieldSpec flag(std::string_view word, std::string& target, std::string_view value) {
-    FieldSpec f;
+FieldEntry flag(std::string_view word, std::string& target, std::string_view value) {
+    FieldEntry f;
     f.kind = FieldKind::Flag;
     f.word = word;
     f.text = &target;
@@ -39,15 +39,15 @@ FieldSpec flag(std::string_view word, std::string& target, std::string_view valu
     return f;
 }
 
-FieldSpec whole(int& target) {
-    FieldSpec f;
+FieldEntry whole(int& target) {
+    FieldEntry f;
     f.kind = FieldKind::Whole;
     f.number = &target;
     return f;
 }
 
-FieldSpec real(float& target, int* presence, bool allow_sign) {
-    FieldSpec f;
+FieldEntry real(float& target, int* presence, bool allow_sign) {
+    FieldEntry f;
     f.kind = FieldKind::Real;
     f.real = &target;
     f.flag = presence;
@@ -55,27 +55,27 @@ FieldSpec real(float& target, int* presence, bool allow_sign) {
     return f;
 }
 
-FieldSpec step_real(float& target, int& presence, std::string& digits) {
-    FieldSpec f = real(target, &presence, false);
+FieldEntry step_real(float& target, int& presence, std::string& digits) {
+    FieldEntry f = real(target, &presence, false);
     f.sstep = &digits;
     return f;
 }
 
-FieldSpec color(std::string& target) {
-    FieldSpec f;
+FieldEntry color(std::string& target) {
+    FieldEntry f;
     f.kind = FieldKind::Color;
     f.text = &target;
     return f;
 }
 
-FieldSpec area_color(std::string& target) {
-    FieldSpec f = color(target);
+FieldEntry area_color(std::string& target) {
+    FieldEntry f = color(target);
     f.allow_transparent = true;
     return f;
 }
 
-FieldSpec text(std::string& target, int max_length, Msg too_long) {
-    FieldSpec f;
+FieldEntry text(std::string& target, int max_length, Msg too_long) {
+    FieldEntry f;
     f.kind = FieldKind::Text;
     f.text = &target;
     f.max_length = max_length;
@@ -83,24 +83,24 @@ FieldSpec text(std::string& target, int max_length, Msg too_long) {
     return f;
 }
 
-FieldSpec file_name(std::string& target) {
-    FieldSpec f;
+FieldEntry file_name(std::string& target) {
+    FieldEntry f;
     f.kind = FieldKind::FileName;
     f.text = &target;
     f.max_length = kPathMax;
     return f;
 }
 
-FieldSpec identifier(std::string& target) {
-    FieldSpec f;
+FieldEntry identifier(std::string& target) {
+    FieldEntry f;
     f.kind = FieldKind::Identifier;
     f.text = &target;
     f.max_length = kIdMax;
     return f;
 }
 
-FieldSpec x_marks(int& grid, int& cross, int& angle) {
-    FieldSpec f;
+FieldEntry x_marks(int& grid, int& cross, int& angle) {
+    FieldEntry f;
     f.kind = FieldKind::XMarks;
     f.mark_other = &grid;
     f.mark_plus = &cross;
@@ -108,15 +108,15 @@ FieldSpec x_marks(int& grid, int& cross, int& angle) {
     return f;
 }
 
-FieldSpec y_mark(int& grid) {
-    FieldSpec f;
+FieldEntry y_mark(int& grid) {
+    FieldEntry f;
     f.kind = FieldKind::YMark;
     f.mark_other = &grid;
     return f;
 }
 
-FieldSpec x_labels(std::vector<std::string>& labels, int& count) {
-    FieldSpec f;
+FieldEntry x_labels(std::vector<std::string>& labels, int& count) {
+    FieldEntry f;
     f.kind = FieldKind::XLabels;
     f.labels = &labels;
     f.label_count = &count;
@@ -138,8 +138,8 @@ enum class Outcome {
 // The reading state of the field in hand.
 class FieldCursor {
 public:
-    FieldCursor(RecordContext& rc, const FieldSpec& spec, std::size_t first_letter)
-        : rc_(rc), f_(spec), word_(spec.word, first_letter) {}
+    FieldCursor(RecordContext& rc, const FieldEntry& entry, std::size_t first_letter)
+        : rc_(rc), f_(entry), word_(entry.word, first_letter) {}
 
     Outcome feed(int c);
     // Closes the field at its ";" or at the line end; false when it reported.
@@ -165,7 +165,7 @@ private:
     }
 
     RecordContext& rc_;
-    const FieldSpec& f_;
+    const FieldEntry& f_;
     WordMatch word_;
     RealNumber real_;
     ColorField color_;
@@ -393,7 +393,7 @@ bool FieldCursor::close(bool at_line_end) {
 }
 
 // What the ";" before a field gives it.
-void open_field(const FieldSpec& f) {
+void open_field(const FieldEntry& f) {
     if (!f.opens_set) return;
     if (f.number != nullptr) *f.number = f.open_value;
     if (f.real != nullptr) *f.real = 0.0f;
@@ -403,7 +403,7 @@ void open_field(const FieldSpec& f) {
 
 }  // namespace
 
-RecordEnd read_fields(RecordContext& rc, std::span<const FieldSpec> fields) {
+RecordEnd read_fields(RecordContext& rc, std::span<const FieldEntry> fields) {
     Scanner& sc = rc.sc;
     std::size_t index = 0;
     // The record's word has had its first letter read by the scanner.

@@ -5,7 +5,7 @@
 // and what the ";" before it does to them ("opens").  A record reader
 // builds its table over the chart state and hands it to read_fields:
 //
-//     const FieldSpec fields[] = {
+//     const FieldEntry fields[] = {
 //         keyword("PLOT"),
 //         whole(st.Cleft), whole(st.Cright), whole(st.Ctop), whole(st.Cbottom),
 //         color(st.Ccolor).opens_empty(),
@@ -46,7 +46,7 @@ enum class FieldKind {
 // Runs after a field has closed without a report; true when it reported.
 using CloseCheck = bool (*)(RecordContext& rc, bool at_line_end);
 
-struct FieldSpec {
+struct FieldEntry {
     FieldKind kind = FieldKind::Keyword;
 
     // Targets in the chart state.
@@ -77,52 +77,52 @@ struct FieldSpec {
     bool opens_set = false;
     int open_value = 0;
 
-    FieldSpec opens_at(int value) const {
-        FieldSpec f = *this;
+    FieldEntry opens_at(int value) const {
+        FieldEntry f = *this;
         f.opens_set = true;
         f.open_value = value;
         return f;
     }
     // Texts empty, reals 0 (with their step digits), numbers 0.
-    FieldSpec opens_empty() const { return opens_at(0); }
-    FieldSpec with_hex_text(std::string_view text) const {
-        FieldSpec f = *this;
+    FieldEntry opens_empty() const { return opens_at(0); }
+    FieldEntry with_hex_text(std::string_view text) const {
+        FieldEntry f = *this;
         f.hex_expected = text;
         return f;
     }
-    FieldSpec also_setting(int& target) const {
-        FieldSpec f = *this;
+    FieldEntry also_setting(int& target) const {
+        FieldEntry f = *this;
         f.also_on = &target;
         return f;
     }
-    FieldSpec checked_by(CloseCheck check) const {
-        FieldSpec f = *this;
+    FieldEntry checked_by(CloseCheck check) const {
+        FieldEntry f = *this;
         f.after_close = check;
         return f;
     }
-    FieldSpec stored_on_close() const {
-        FieldSpec f = *this;
+    FieldEntry stored_on_close() const {
+        FieldEntry f = *this;
         f.store_on_close = true;
         return f;
     }
 };
 
 // The field builders, named after the syntaxes.
-FieldSpec keyword(std::string_view word);
-FieldSpec legend_keyword(int& grid, int& only);
-FieldSpec flag(std::string_view word, int& target, WordForm form = WordForm::Plain);
-FieldSpec flag(std::string_view word, std::string& target, std::string_view value);
-FieldSpec whole(int& target);
-FieldSpec real(float& target, int* presence, bool allow_sign);
-FieldSpec step_real(float& target, int& presence, std::string& digits);
-FieldSpec color(std::string& target);
-FieldSpec area_color(std::string& target);   // the names and "transparent"
-FieldSpec text(std::string& target, int max_length, Msg too_long = Msg::WrongNameLength);
-FieldSpec file_name(std::string& target);
-FieldSpec identifier(std::string& target);
-FieldSpec x_marks(int& grid, int& cross, int& angle);
-FieldSpec y_mark(int& grid);
-FieldSpec x_labels(std::vector<std::string>& labels, int& count);
+FieldEntry keyword(std::string_view word);
+FieldEntry legend_keyword(int& grid, int& only);
+FieldEntry flag(std::string_view word, int& target, WordForm form = WordForm::Plain);
+FieldEntry flag(std::string_view word, std::string& target, std::string_view value);
+FieldEntry whole(int& target);
+FieldEntry real(float& target, int* presence, bool allow_sign);
+FieldEntry step_real(float& target, int& presence, std::string& digits);
+FieldEntry color(std::string& target);
+FieldEntry area_color(std::string& target);   // the names and "transparent"
+FieldEntry text(std::string& target, int max_length, Msg too_long = Msg::WrongNameLength);
+FieldEntry file_name(std::string& target);
+FieldEntry identifier(std::string& target);
+FieldEntry x_marks(int& grid, int& cross, int& angle);
+FieldEntry y_mark(int& grid);
+FieldEntry x_labels(std::vector<std::string>& labels, int& count);
 
 enum class RecordEnd {
     Completed,   // the last field's ";" was read; the rest of the line skipped
@@ -133,6 +133,6 @@ enum class RecordEnd {
 // Reads the rest of the record's line (and its continuation lines) through
 // `fields`.  The first entry is read from the character after the record
 // letter; sc.field_column stands at the record letter.
-RecordEnd read_fields(RecordContext& rc, std::span<const FieldSpec> fields);
+RecordEnd read_fields(RecordContext& rc, std::span<const FieldEntry> fields);
 
 }  // namespace qp

@@ -30,7 +30,7 @@ void read_legend_record(RecordContext& rc) {
     st.Lgnum = fresh.Lgnum;
     // The legend has a frame as soon as a border width digit, a shadow or a
     // round word is written.
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         legend_keyword(st.Lgrid, st.Lonly),
         whole(st.Lleft),
         whole(st.Ltop),

@@ -12,7 +12,7 @@ void read_plot_record(RecordContext& rc) {
     st.Cbottom = fresh.Cbottom;
     st.Ccolor = fresh.Ccolor;
     // An empty margin stays "not given": only a digit replaces the -1.
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         keyword("PLOT"),
         whole(st.Cleft),
         whole(st.Cright),

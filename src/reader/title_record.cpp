@@ -13,7 +13,7 @@ void read_title_record(RecordContext& rc) {
     st.Titalic = fresh.Titalic;
     st.Ttext = fresh.Ttext;
     st.Tbgcolor = fresh.Tbgcolor;
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         keyword("TITLE"),
         whole(st.Tsize).opens_at(0),
         text(st.Tfont, kFontMax).opens_empty(),

@@ -33,7 +33,7 @@ void read_x_record(RecordContext& rc) {
     for (auto& label : st.X) label.clear();
     st.X1p = 1;
 
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         x_marks(st.Xgrid, st.XYcross, st.Xgrad),
         whole(st.Xwidth).opens_at(0),
         color(st.Xgcolor).opens_empty().with_hex_text(kHexExpectedX),

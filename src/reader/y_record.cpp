@@ -34,7 +34,7 @@ void reset_scale(YAxis y, YAxis fresh) {
 }
 
 void read_scale(RecordContext& rc, YAxis y) {
-    const FieldSpec fields[] = {
+    const FieldEntry fields[] = {
         y_mark(y.grid),
         whole(y.width).opens_at(0),
         color(y.gcolor).opens_empty(),
