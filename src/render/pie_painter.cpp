@@ -23,7 +23,6 @@ constexpr long long kArcUnitsPerDegree = 65536;
 // n / k rounded up (k >= 1).
 long long ceil_div(long long n, long long k) { return n / k + (k * (n / k) < n ? 1 : 0); }
 
-// The height of one label line.
 // The height of one label line, unrounded and rounded.
 float label_height_real(const ChartState& st) { return single(st.Xsize * 1.15); }
 long long label_height(const ChartState& st) { return round_to_int(label_height_real(st)); }
