@@ -30,8 +30,9 @@ inline constexpr std::string_view kWorkDir = "/work/";
 // A memory file system in which every name that is not stored reads, in
 // text mode, as one fixed text (the chart description of the input), so
 // that whatever chart, stencil, heading or ending file the input names is
-// found.  A name holding the word "missing" is never found, so the
-// not-found paths stay reachable.
+// found.  A name holding the word "missing" is never found, and a page
+// whose name holds the word "full" cannot be written (like a full device),
+// so the failure paths stay reachable.
 class FuzzFileSystem : public MemoryFileSystem {
 public:
     std::string fallback;
@@ -41,6 +42,11 @@ public:
         if (path.find("missing") != std::string::npos) return false;
         *contents = drop_cr_before_lf(fallback);
         return true;
+    }
+
+    std::unique_ptr<OutputFile> open_write(const std::string& path) override {
+        if (path.find("full") != std::string::npos) unwritable[path] = true;
+        return MemoryFileSystem::open_write(path);
     }
 };
 
