@@ -7,16 +7,14 @@
 namespace qp {
 namespace {
 
-TEST(VmlWriterAttributes, EmptySourcesGiveNoAttribute) {
+TEST(VmlWriterAttributes, EmptyOrQuoteEscaped) {
     EXPECT_EQ(VmlWriter::id_attr(""), "");
     EXPECT_EQ(VmlWriter::title_attr(""), "");
     EXPECT_EQ(VmlWriter::link_attr(""), "");
     EXPECT_EQ(VmlWriter::id_attr("c_2"), "id='c_2'");
     EXPECT_EQ(VmlWriter::title_attr("Sales"), "title='Sales'");
     EXPECT_EQ(VmlWriter::link_attr("a.htm#x"), "href='a.htm#x'");
-}
-
-TEST(VmlWriterAttributes, OnlyTheDelimitingQuoteIsEscaped) {
+    // Only the delimiting quote is escaped.
     EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
               "title='Bob&#39;s <b>\"best\"</b> & co'");
     EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");

