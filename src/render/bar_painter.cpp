@@ -12,7 +12,6 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
-#include "render/single_precision.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -55,7 +54,7 @@ void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, i
 void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
     const long long r = axis.Rwidth;
     const float step = st.Xstepm;
-    const auto product = [](double a, double b) { return single(a * b); };
+    const auto product = [](double a, double b) { return as_single(a * b); };
     const float slot_margin = (step - product(axis.kolR1, static_cast<double>(r))) / 2;
     const bool on_boundaries = st.XYcross == 1;
     const bool stacked = axis.kolR2 == 1;

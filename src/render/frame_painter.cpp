@@ -66,10 +66,10 @@ void write_background(ChartState& st, VmlWriter& out) {
 // the area on both sides.
 void fit_margins(ChartState& st) {
     if (static_cast<long long>(st.Cleft) + st.Cright + 10 > st.Awidth) {
-        st.Cleft = st.Cright = round_to_int(st.Awidth * 0.1);
+        st.Cleft = st.Cright = round_to_int(as_single(st.Awidth * 0.1));
     }
     if (static_cast<long long>(st.Ctop) + st.Cbottom + 10 > st.Aheight) {
-        st.Ctop = st.Cbottom = round_to_int(st.Aheight * 0.1);
+        st.Ctop = st.Cbottom = round_to_int(as_single(st.Aheight * 0.1));
     }
 }
 

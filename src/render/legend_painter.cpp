@@ -9,7 +9,6 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
-#include "render/single_precision.h"
 #include "render/plot_geometry.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
@@ -105,7 +104,7 @@ void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, i
     }
 }
 
-float product(double a, double b) { return single(a * b); }
+float product(double a, double b) { return as_single(a * b); }
 
 // Separator lines between the rows and between the columns of cells.
 void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
@@ -151,9 +150,9 @@ void paint_legend(ChartState& st, VmlWriter& out) {
 
     const int cols = std::max(st.Lcols, 1);
     const int rows = std::max(st.Lrows, 1);
-    const float cw = single(static_cast<double>(st.Lwidth) / cols);
-    const float ch = single(static_cast<double>(st.Lheight) / rows);
-    const int text_height = round_to_int(single(st.Lfsize * 1.15));
+    const float cw = as_single(static_cast<double>(st.Lwidth) / cols);
+    const float ch = as_single(static_cast<double>(st.Lheight) / rows);
+    const int text_height = round_to_int(as_single(st.Lfsize * 1.15));
     const int text_width = clamp_to_int(static_cast<long long>(round_to_int(cw)) - 30);
     const TextStyle style{st.Litalic, st.Lbold, st.Lfsize, st.Lfont, st.Lfcolor, {}};
 
@@ -177,7 +176,7 @@ void paint_legend(ChartState& st, VmlWriter& out) {
 
         paint_sample(st, out, axis, entries[n].index, xc, ym, title);
         const float cell_middle = cell_top + static_cast<float>(st.Ltop) + ch / 2;
-        const int text_top = round_to_int(cell_middle - single(single(st.Lfsize * 1.15) / 2.0));
+        const int text_top = round_to_int(cell_middle - as_single(as_single(st.Lfsize * 1.15) / 2.0));
         out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
     }
 

@@ -6,7 +6,6 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
-#include "render/single_precision.h"
 #include "render/pie_layout.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
@@ -24,7 +23,7 @@ constexpr long long kArcUnitsPerDegree = 65536;
 long long ceil_div(long long n, long long k) { return n / k + (k * (n / k) < n ? 1 : 0); }
 
 // The height of one label line, unrounded and rounded.
-float label_height_real(const ChartState& st) { return single(st.Xsize * 1.15); }
+float label_height_real(const ChartState& st) { return as_single(st.Xsize * 1.15); }
 long long label_height(const ChartState& st) { return round_to_int(label_height_real(st)); }
 
 PieBox box_at(long long left, long long top, long long size) {
@@ -39,7 +38,7 @@ std::vector<PieBox> one_pie(const ChartState& st, long long w, long long h) {
     if (needed > h) d = labels ? h - 10 - xh : h;
     const long long left = (w - d) / 2 + st.Aleft + st.Cleft;
     const long long top =
-        labels ? round_to_int(single((static_cast<float>(h - d) - label_height_real(st)) / 2.0) +
+        labels ? round_to_int(as_single((static_cast<float>(h - d) - label_height_real(st)) / 2.0) +
                              static_cast<float>(st.Atop) + static_cast<float>(st.Ctop))
                : (h - d) / 2 + st.Atop + st.Ctop;
     return {box_at(left, top, d)};
@@ -170,19 +169,19 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
     const int x = clamp_to_int(cx);
     const int y = clamp_to_int(ly);
     if (st.Xgrad == 0) {
-        out.x_label_shape(y, round_to_int(static_cast<float>(cx) - single(0.3 * 0.7 * chars * st.Xsize)),
+        out.x_label_shape(y, round_to_int(static_cast<float>(cx) - as_single(0.3 * 0.7 * chars * st.Xsize)),
                           clamp_to_int(label_height(st)),
-                          round_to_int(single(chars * st.Xsize * 0.7)), style, label);
+                          round_to_int(as_single(chars * st.Xsize * 0.7)), style, label);
         return;
     }
     int x1, y1, x2, y2;
     std::string_view align;
     if (st.Xgrad >= 1 && st.Xgrad <= 90) {
         // Rising text that ends under the pie's centre.
-        const long long len = round_to_int(single(chars * st.Xsize * 0.7));
+        const long long len = round_to_int(as_single(chars * st.Xsize * 0.7));
         const double angle = (90 - st.Xgrad) / kDegreesPerRadian;
-        const long long dx = round_to_int(single(len * std::sin(angle)));
-        const long long dy = round_to_int(single(len * std::cos(angle)));
+        const long long dx = round_to_int(as_single(len * std::sin(angle)));
+        const long long dy = round_to_int(as_single(len * std::cos(angle)));
         x1 = clamp_to_int(cx - dx);
         y1 = clamp_to_int(ly + dy);
         x2 = x;
@@ -190,10 +189,10 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
         align = "right";
     } else if (st.Xgrad >= 91 && st.Xgrad <= 180) {
         // Falling text that starts under the pie's centre.
-        const long long len = truncate_to_int(single(chars * st.Xsize * 0.7));
+        const long long len = truncate_to_int(as_single(chars * st.Xsize * 0.7));
         const double angle = (st.Xgrad - 90) / kDegreesPerRadian;
-        const long long dx = round_to_int(single(len * std::sin(angle)));
-        const long long dy = round_to_int(single(len * std::cos(angle)));
+        const long long dx = round_to_int(as_single(len * std::sin(angle)));
+        const long long dy = round_to_int(as_single(len * std::cos(angle)));
         x1 = x;
         y1 = y;
         x2 = clamp_to_int(cx + dx);
@@ -229,8 +228,8 @@ void paint_pie(ChartState& st, VmlWriter& out, int j, const PieBox& box, int sta
         if (v == 0) return;
         const float next = sum + v;
         const float per_unit =
-            total == 0 ? 0.0f : single(360.0 / static_cast<double>(total));
-        const long long sweep = round_to_int(single(static_cast<double>(next - sum) * per_unit));
+            total == 0 ? 0.0f : as_single(360.0 / static_cast<double>(total));
+        const long long sweep = round_to_int(as_single(static_cast<double>(next - sum) * per_unit));
         sum = next;
         const SeriesRecord& rec = axis.rec[s];
         out.pie_sector(st.Awidth, st.Aheight, clamp_to_int(cx), clamp_to_int(cy),

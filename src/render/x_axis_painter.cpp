@@ -34,7 +34,7 @@ std::string_view label_at(const ChartState& st, long long i) {
 }
 
 int tick_length(int margin, int longest) {
-    return std::clamp(round_to_int(margin * 0.1), 5, longest);
+    return std::clamp(round_to_int(as_single(margin * 0.1)), 5, longest);
 }
 
 void write_ticks(const ChartState& st, VmlWriter& out, int tx) {
@@ -64,7 +64,7 @@ void write_caption(const ChartState& st, VmlWriter& out) {
         align = shown.front() == '<' ? "left" : "right";
         shown.remove_prefix(1);
     }
-    const int height = round_to_int(st.Xsize * 1.15);
+    const int height = round_to_int(as_single(st.Xsize * 1.15));
     const int top = clamp_to_int(static_cast<long long>(st.Atop) + st.Aheight - height - 5);
     const int left = clamp_to_int(static_cast<long long>(st.Aleft) + st.Cleft + 10);
     const int width =
@@ -81,9 +81,9 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
                                         st.dXstepm);
     const int y0 = clamp_to_int(static_cast<long long>(plot_bottom(st)) + tx + 5);
     if (st.Xgrad == 0) {
-        const int width = round_to_int(length * st.Xsize * 0.7);
-        const int left = round_to_int(cx - 0.3 * 0.7 * length * st.Xsize);
-        const int height = round_to_int(st.Xsize * 1.15);
+        const int width = round_to_int(as_single(length * st.Xsize * 0.7));
+        const int left = round_to_int(cx - as_single(0.3 * 0.7 * length * st.Xsize));
+        const int height = round_to_int(as_single(st.Xsize * 1.15));
         out.x_label_shape(y0, left, height, width, style, label);
         return;
     }

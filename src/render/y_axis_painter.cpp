@@ -33,7 +33,7 @@ bool caption_is_vertical(std::string_view text) {
 
 int tick_length(const ChartState& st) {
     // Both sides measure their ticks from the left margin.
-    return std::clamp(round_to_int(st.Cleft * 0.1), 5, 9);
+    return std::clamp(round_to_int(as_single(st.Cleft * 0.1)), 5, 9);
 }
 
 ScaleSide side_of(const ChartState& st, const YAxis& axis) {
@@ -149,10 +149,10 @@ void write_caption(const ChartState& st, VmlWriter& out, const YAxis& axis,
         out.text_path(true, x, y1, x, y2, align, style, text);
         return;
     }
-    const double span = static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7;
+    const float span = as_single(static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7);
     const long long top_margin = static_cast<long long>(st.Atop) + st.Ctop - axis.size;
-    const int top = round_to_int(top_margin - axis.size * 1.15 / 2 - 10);
-    const int height = round_to_int(axis.size * 1.15);
+    const int top = round_to_int(as_single(as_single(top_margin - as_single(axis.size * 1.15 / 2)) - 10));
+    const int height = round_to_int(as_single(axis.size * 1.15));
     int width = 0;
     long long left = 0;
     if (axis.number == 1) {
@@ -188,7 +188,7 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
     const int field = decimals + 1 + places;
 
     const TextStyle style{axis.italic, axis.bold, axis.size, axis.font, axis.color, axis.bgcolor};
-    const int height = round_to_int(axis.size * 1.15);
+    const int height = round_to_int(as_single(axis.size * 1.15));
     const auto label = [&](float top, float value) {
         out.value_label_open(round_to_int(top), side.label_left, side.label_align,
                              side.label_width, height, style);
@@ -201,7 +201,7 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
     };
 
     const float major = as_single(static_cast<double>(ppu) * axis.step);
-    const float top0 = as_single(static_cast<double>(r0) - axis.size * 1.15 / 2);
+    const float top0 = as_single(static_cast<double>(r0) - as_single(axis.size * 1.15 / 2));
     // The crossing value is always labelled.
     label(top0, axis.xlocate);
     walk(axis.xlocate, top0, true, true, axis.step, major, axis.max + half(axis.step), label);

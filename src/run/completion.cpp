@@ -5,6 +5,8 @@
 // the Y ranges from the data and the legend's place and size.
 #include "completion.h"
 
+#include "pixel_math.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -22,27 +24,13 @@ constexpr std::size_t kFullColor = 7;    // "#" and six digits
 // Widest axis line the scales draw.
 constexpr int kMaxAxisWidth = 5;
 
-// Converts a double to int, clamped to the int range (never undefined).
-int clamp_to_int(double v) {
-    if (std::isnan(v)) return 0;
-    if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(v);
-}
-
-// Drops the fraction (toward zero).
-int trunc_to_int(double v) { return clamp_to_int(std::trunc(v)); }
-
-// Rounds half away from zero.
-int round_to_int(double v) { return clamp_to_int(std::round(v)); }
-
 // Smallest integer not below a / b; b is not 0.
 int ceil_div(int a, int b) {
-    return clamp_to_int(std::ceil(static_cast<double>(a) / static_cast<double>(b)));
+    return truncate_to_int(std::ceil(static_cast<double>(a) / static_cast<double>(b)));
 }
 
 int sum_clamped(long long a, long long b, long long c = 0) {
-    return clamp_to_int(static_cast<double>(a + b + c));
+    return clamp_to_int(a + b + c);
 }
 
 void default_text(std::string& field, const char* value) {
@@ -129,8 +117,8 @@ void complete_fields(ChartState& st) {
     }
 
     // Plot margins not given take a tenth of the area.
-    const int side = trunc_to_int(static_cast<double>(st.Awidth) * 0.1);
-    const int upright = trunc_to_int(static_cast<double>(st.Aheight) * 0.1);
+    const int side = truncate_to_int(as_single(static_cast<double>(st.Awidth) * 0.1));
+    const int upright = truncate_to_int(as_single(static_cast<double>(st.Aheight) * 0.1));
     if (st.Cleft == -1) st.Cleft = side;
     if (st.Cright == -1) st.Cright = side;
     if (st.Ctop == -1) st.Ctop = upright;
@@ -209,15 +197,15 @@ void complete_legend(ChartState& st) {
 
     // Size: each column holds a sample (40 pixels) and the longest text; each
     // row is a line of text with a little air; the frame on both sides.
-    // Integer fields times constants: the arithmetic is in double throughout.
+    // Products are formed in double and kept in single precision, as everywhere.
     const double frame = 2.0 * static_cast<double>(st.Lbwidth);
     if (st.Lwidth == 0) {
-        const double column = static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55 + 40.0;
-        st.Lwidth = clamp_to_int(round_to_int(static_cast<double>(st.Lcols) * column) + frame);
+        const float column = as_single(as_single(static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55) + 40.0);
+        st.Lwidth = truncate_to_int(static_cast<double>(round_to_int(as_single(static_cast<double>(st.Lcols) * column))) + frame);
     }
     if (st.Lheight == 0) {
-        const double row = round_to_int(static_cast<double>(st.Lfsize) * 1.15 + 5.0);
-        st.Lheight = clamp_to_int(row * st.Lrows + frame);
+        const double row = round_to_int(as_single(as_single(static_cast<double>(st.Lfsize) * 1.15) + 5.0));
+        st.Lheight = truncate_to_int(row * st.Lrows + frame);
     }
 }
 
