@@ -351,5 +351,84 @@ TEST(GoldenPage, TransparentBorderedArea) {
     expect_lines(lines, e);
 }
 
+// Two scales: Y1 from -0.4 to 3 in steps of 0.25 (two decimals, a minus
+// sign in the widest label), crossed at 0, with a downward vertical caption;
+// Y2 from 5 to 35 with a filled-in step of 5, grid lines and a centred
+// vertical caption; labels slanted at 45 degrees on a background; a line
+// with drop lines on the grid positions and triangles on Y2.
+TEST(GoldenPage, TwoScalesSlantedLabelsDropLines) {
+    GoldenRun g;
+    const auto lines = g.draw("dual.csv",
+                              "AREA;0;0;400;300;;g1;;dual.htm;;\n"
+                              "PLOT;60;70;30;50;\n"
+                              "X+45;2;green;10;Arial;black;;;>Cap;silver;Alpha;B;|;Delta;\n"
+                              "Y1;1;black;-0.4;3;0.25;0,1;;12;Arial;red;B;;>>Left caption;aqua\n"
+                              "Y2-;2;blue;;;;;;10;Verdana;black;;I;|Right;\n"
+                              "D1;L2;1;red;;One;;1;2;3;0.5\n"
+                              "D2;M3;12;navy;lime;Two;;5;15;25;35\n",
+                              "dual.htm");
+    auto at = [&](const std::string& line) {
+        const auto it = std::find(lines.begin(), lines.end(), line);
+        EXPECT_NE(it, lines.end()) << line;
+        return it - lines.begin();
+    };
+    auto rule = [](int x1, int y1, int x2, int y2, int weight, const std::string& color) {
+        std::vector<std::string> l;
+        add_rule(l, x1, y1, x2, y2, weight, color);
+        return l[0];
+    };
+    // Plot x 60..330, rows 30..250 (H 220).  Y2: 220 / 30 pixels per unit,
+    // step round(30 / 5.5) = 5 = 36.67 rows, crossing at its minimum (250).
+    // The crossing grid line is written going up and again going down.
+    const std::string y2_crossing = rule(60, 250, 337, 250, 1, "blue");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), y2_crossing), 2);
+    at(rule(60, 213, 337, 213, 1, "blue"));
+    // Y2 labels left of the vertical caption: 70 - 5 - 10 - 15 wide, first
+    // top 250 - 5.75.
+    at("<v:shape style='position:absolute;top:244;left:340;text-align:left;width:40;height:12; " +
+       font("italic", "normal", 10, "Verdana") + ";color:black;background:'>\n");
+    at("<v:line style='position:absolute' from='390 250' to='390 30' strokecolor='black'>\n");
+    at("<v:textpath on='True' string='Right' style='v-text-align:center;" +
+       font("italic", "normal", 10, "Verdana") + "'/>\n");
+    // Grid positions: pitch 270 / 3 = 90; ticks only at 150 and 240 (the Y
+    // axes stand at both ends), a "|" label still gets its tick.
+    const auto first_tick = at(rule(150, 255, 150, 250, 1, "green"));
+    EXPECT_EQ(lines[static_cast<std::size_t>(first_tick) + 2], rule(240, 255, 240, 250, 1, "green"));
+    // Slanted "Alpha": len 35, angle 45 * 3.14 / 180; starts at
+    // (round(60 - 24.74), round(260 + 24.76)).
+    at("<v:line from='35 285' to='60 260' strokecolor='silver' strokeweight='12px'>\n");
+    at("<v:textpath on='True' string='Alpha' style='v-text-align:right;" +
+       font("normal", "normal", 10, "Arial") + "'/>\n");
+    // Y1: crossing row round(3 * 220 / 3.4) + 30 = 224, 16.18 rows per step;
+    // the crossing tick is left to the X axis line.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), rule(54, 224, 60, 224, 1, "black")), 0);
+    at(rule(54, 208, 60, 208, 1, "black"));
+    at(rule(54, 256, 60, 256, 1, "black"));
+    // Labels "%5.2f": D 2, I 2 (round(-0.4) is 0 but the minimum is negative).
+    at("<v:textbox/> 0.00</v:textbox/>\n");
+    at("<v:textbox/>-0.50</v:textbox/>\n");
+    at("<v:shape style='position:absolute;top:217;left:22;text-align:right;width:28;height:14; " +
+       font("normal", "bold", 12, "Arial") + ";color:red;background:aqua'>\n");
+    at("<v:line style='position:absolute' from='11 30' to='11 250' strokecolor='aqua' strokeweight='14px'>\n");
+    // Drop lines: none at the first position (Y1 axis) nor at the last
+    // (Y2 axis); the inner ones twice.
+    const std::string attrs = " strokeweight='1px' strokecolor='red'  title='One'>\n";
+    const std::string drop = "<v:line id='g1_1' style='position:absolute' from='150,95' to='150,224'" + attrs;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), drop), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "<v:line id='g1_1' style='position:absolute' from='60,159' to='60,224'" + attrs), 0);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "<v:line id='g1_1' style='position:absolute' from='330,192' to='330,224'" + attrs), 0);
+    // Triangle of size 12 at (60, 250): P2 = (60 - round(5.22), 250 + round(3)).
+    at("<v:polyline id='g1_2' fillcolor='lime' strokecolor='navy' strokeweight='1px' "
+       "style='position:absolute' points='60,244 55,253 65,253 60,244'   title='Two'>\n");
+    // Axis lines last: Y2, Y1, then X at the Y1 crossing row.
+    const auto n_lines = lines.size();
+    ASSERT_GE(n_lines, 9u);
+    EXPECT_EQ(lines[n_lines - 8], rule(330, 250, 330, 30, 2, "blue"));
+    EXPECT_EQ(lines[n_lines - 6], rule(60, 250, 60, 30, 1, "black"));
+    EXPECT_EQ(lines[n_lines - 4], rule(60, 224, 330, 224, 2, "green"));
+}
+
 }  // namespace
 }  // namespace qp
