@@ -23,8 +23,11 @@ bool output_name_disagrees(const ChartState& st, Msg* message) {
     return false;
 }
 
-// At the output field's own close.
-bool check_output_field(RecordContext& rc, bool /*at_line_end*/) {
+// At the output field's own ";".  A line that ends inside the field is the
+// record's end, which the check after the record reports over the rest of
+// the line.
+bool check_output_field(RecordContext& rc, bool at_line_end) {
+    if (at_line_end) return false;
     Msg message{};
     if (!output_name_disagrees(rc.st, &message)) return false;
     report_field(rc.run, rc.sc, message);

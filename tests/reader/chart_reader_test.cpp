@@ -54,6 +54,18 @@ TEST(OutputNameCheck, OwnPagesNeedANameAtTheFieldOrAtTheRecordEnd) {
     EXPECT_EQ(short_record.log(), rest_report(2, "AREA;", "5", "Name of output file must be coded"));
 }
 
+TEST(OutputNameCheck, ALineEndingInsideTheOutputFieldIsCheckedAsTheRecordEnd) {
+    ChartBench own;
+    own.read("AREA;;;;;;;;a.htm\nAREA;;;;;;;;\n");
+    EXPECT_EQ(own.log(), rest_report(2, "AREA;;;;;;;;", "", "Name of output file must be coded"));
+    ChartBench shared;
+    shared.read("AREA\nAREA;;;;;;;;b.htm\n");
+    EXPECT_EQ(shared.log(), rest_report(2, "AREA;;;;;;;;", "b.htm", "Name of output file can not be coded"));
+    ChartBench at_end;
+    at_end.read("AREA\nAREA;;;;;;;;b.htm");
+    EXPECT_EQ(at_end.log(), rest_report(2, "AREA;;;;;;;;", "b.htm", "Name of output file can not be coded"));
+}
+
 struct StencilBench : ChartBench {
     StencilBench() { run.input_dir = "in\\"; }
     std::string area() const { return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor); }
