@@ -9,6 +9,7 @@
 // in a title keeps working.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -159,14 +160,22 @@ public:
                      const TextStyle& style, std::string_view text);
 
 private:
-    // Appending helpers for the element methods.
-    void put(std::string_view s) { out_.append(s); }
-    void put(char c) { out_.push_back(c); }
-    void put_int(long long n);
-    // `text` inside a '...' attribute value.
-    void put_attr(std::string_view text);
-    // "font:I normal B S F" inside a style attribute.
-    void put_font(const TextStyle& style);
+    // One argument of an element's format: a whole number or a text.
+    struct Arg {
+        Arg(int v) : number(v), is_text(false) {}
+        Arg(long long v) : number(v), is_text(false) {}
+        Arg(std::string_view v) : text(v) {}
+        Arg(const std::string& v) : text(v) {}
+        Arg(const char* v) : text(v) {}
+        long long number = 0;
+        std::string_view text;
+        bool is_text = true;
+    };
+    // Appends `format` with its conversions filled from `args` in order:
+    // %d a whole number, %s a text as it stands, %q a text inside a '...'
+    // attribute value (its apostrophes escaped).  Every element's exact
+    // text is one such format.
+    void emit(std::string_view format, std::initializer_list<Arg> args);
 
     std::string& out_;
 };

@@ -1,3 +1,5 @@
+// The exact texts of the page, the chart's frame, rules, lines and text.
+// Each element is one format; the conversions are filled in order.
 #include "vml_writer.h"
 
 #include <charconv>
@@ -35,6 +37,34 @@ std::string quoted_attr(std::string_view name, std::string_view value) {
 
 }  // namespace
 
+void VmlWriter::emit(std::string_view format, std::initializer_list<Arg> args) {
+    auto arg = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c != '%' || i + 1 == format.size() || arg == args.end()) {
+            out_.push_back(c);
+            continue;
+        }
+        const char conversion = format[++i];
+        if (conversion == 'd') {
+            char buf[24];
+            auto res = std::to_chars(buf, buf + sizeof buf, arg->number);
+            out_.append(buf, res.ptr);
+        } else if (conversion == 'q') {
+            for (char t : arg->text) {
+                if (t == '\'') {
+                    out_ += "&#39;";
+                } else {
+                    out_ += t;
+                }
+            }
+        } else {
+            out_.append(arg->text);
+        }
+        ++arg;
+    }
+}
+
 // --- Attribute texts ---
 
 std::string VmlWriter::escape_attr(std::string_view text, char quote) {
@@ -55,129 +85,55 @@ std::string VmlWriter::id_attr(std::string_view id) { return quoted_attr("id", i
 std::string VmlWriter::title_attr(std::string_view text) { return quoted_attr("title", text); }
 std::string VmlWriter::link_attr(std::string_view url) { return quoted_attr("href", url); }
 
-// --- Helpers ---
-
-void VmlWriter::put_int(long long n) {
-    char buf[24];
-    auto res = std::to_chars(buf, buf + sizeof buf, n);
-    out_.append(buf, res.ptr);
-}
-
-void VmlWriter::put_attr(std::string_view text) {
-    for (char c : text) {
-        if (c == '\'') {
-            out_ += "&#39;";
-        } else {
-            out_ += c;
-        }
-    }
-}
-
-void VmlWriter::put_font(const TextStyle& style) {
-    put("font:");
-    put_attr(style.italic);
-    put(" normal ");
-    put_attr(style.bold);
-    put(' ');
-    put_int(style.size);
-    put(' ');
-    put_attr(style.font);
-}
-
 // --- Page ---
 
 void VmlWriter::standard_heading(bool with_title, std::string_view title) {
-    put("<html>\n<xml:namespace prefix=\"v\"/>\n");
-    if (with_title) {
-        put("<title>");
-        put(title);
-        put("</title>\n");
-    }
-    put("<head>\n"
-        "<META Name=\"Generator\" Content=\"Quillplot\">\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252          \">\n"
-        "</head>\n"
-        "<style>\n"
-        "v\\:* {behavior=url(#default#VML)}\n"
-        "</style>\n"
-        "<body>\n");
+    out_ += "<html>\n<xml:namespace prefix=\"v\"/>\n";
+    if (with_title) emit("<title>%s</title>\n", {title});
+    out_ += "<head>\n"
+            "<META Name=\"Generator\" Content=\"Quillplot\">\n"
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252          \">\n"
+            "</head>\n"
+            "<style>\n"
+            "v\\:* {behavior=url(#default#VML)}\n"
+            "</style>\n"
+            "<body>\n";
 }
 
-void VmlWriter::raw(std::string_view bytes) { put(bytes); }
+void VmlWriter::raw(std::string_view bytes) { out_.append(bytes); }
 
 // --- Chart block and frame ---
 
 void VmlWriter::block_relative(int left, std::string_view id) {
-    put("<div style='position:relative;left:");
-    put_int(left);
-    put("px' ");
-    put(id);
-    put(">\n");
+    emit("<div style='position:relative;left:%dpx' %s>\n", {left, id});
 }
 
 void VmlWriter::block_absolute(int top, int left, std::string_view id) {
-    put("<div style='position:absolute;top:");
-    put_int(top);
-    put("px;left:");
-    put_int(left);
-    put("px' ");
-    put(id);
-    put(">\n");
+    emit("<div style='position:absolute;top:%dpx;left:%dpx' %s>\n", {top, left, id});
 }
 
 void VmlWriter::group_open(int width, int height) {
-    put("<v:group style='antialias:false;width:");
-    put_int(width);
-    put("px;height:");
-    put_int(height);
-    put("px' coordsize='");
-    put_int(width);
-    put(',');
-    put_int(height);
-    put("'>\n");
+    emit("<v:group style='antialias:false;width:%dpx;height:%dpx' coordsize='%d,%d'>\n",
+         {width, height, width, height});
 }
 
-void VmlWriter::group_close() { put("</v:group></div>\n"); }
+void VmlWriter::group_close() { out_ += "</v:group></div>\n"; }
 
 void VmlWriter::background_roundrect(std::string_view arcsize, std::string_view fill,
                                      std::string_view stroke, int weight, int top,
                                      int left, int width, int height, bool shadow) {
-    put("<v:roundrect ");
-    put(arcsize);
-    put("  fillcolor='");
-    put_attr(fill);
-    put("' strokecolor='");
-    put_attr(stroke);
-    put("' strokeweight='");
-    put_int(weight);
-    put("px' style='position:absolute;top:");
-    put_int(top);
-    put(";left:");
-    put_int(left);
-    put(";width:");
-    put_int(width);
-    put(";height:");
-    put_int(height);
-    put("' >\n");
-    if (shadow) put("<v:shadow  on=\"t\" />\n");
-    put("</v:roundrect>\n");
+    emit("<v:roundrect %s  fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
+         "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n",
+         {arcsize, fill, stroke, weight, top, left, width, height});
+    if (shadow) out_ += "<v:shadow  on=\"t\" />\n";
+    out_ += "</v:roundrect>\n";
 }
 
 void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int top,
                             int left, int width, int height) {
-    put("<v:rect fillcolor='");
-    put_attr(fill);
-    put("' strokecolor='");
-    put_attr(stroke);
-    put("' strokeweight='1px' style='position:absolute;top:");
-    put_int(top);
-    put(";left:");
-    put_int(left);
-    put(";width:");
-    put_int(width);
-    put(";height:");
-    put_int(height);
-    put("' >\n</v:rect>\n");
+    emit("<v:rect fillcolor='%q' strokecolor='%q' strokeweight='1px' "
+         "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n</v:rect>\n",
+         {fill, stroke, top, left, width, height});
 }
 
 // --- Lines ---
@@ -185,42 +141,16 @@ void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int 
 void VmlWriter::series_line(std::string_view id_attr, int x1, int y1, int x2, int y2,
                             int weight, std::string_view color,
                             std::string_view link_attr, std::string_view title_attr) {
-    put("<v:line ");
-    put(id_attr);
-    put(" style='position:absolute' from='");
-    put_int(x1);
-    put(',');
-    put_int(y1);
-    put("' to='");
-    put_int(x2);
-    put(',');
-    put_int(y2);
-    put("' strokeweight='");
-    put_int(weight);
-    put("px' strokecolor='");
-    put_attr(color);
-    put("' ");
-    put(link_attr);
-    put(' ');
-    put(title_attr);
-    put(">\n</v:line>\n");
+    emit("<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
+         "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n",
+         {id_attr, x1, y1, x2, y2, weight, color, link_attr, title_attr});
 }
 
 void VmlWriter::rule_line(int x1, int y1, int x2, int y2, int weight,
                           std::string_view color) {
-    put("<v:line style='position:absolute' from='");
-    put_int(x1);
-    put(',');
-    put_int(y1);
-    put("' to='");
-    put_int(x2);
-    put(',');
-    put_int(y2);
-    put("' strokeweight='");
-    put_int(weight);
-    put("px' strokecolor='");
-    put_attr(color);
-    put("' >\n</v:line>\n");
+    emit("<v:line style='position:absolute' from='%d,%d' to='%d,%d' "
+         "strokeweight='%dpx' strokecolor='%q' >\n</v:line>\n",
+         {x1, y1, x2, y2, weight, color});
 }
 
 // --- Text ---
@@ -228,128 +158,62 @@ void VmlWriter::rule_line(int x1, int y1, int x2, int y2, int weight,
 void VmlWriter::text_shape(int top, int left, std::string_view align, int width,
                            int height, const TextStyle& style, std::string_view text) {
     caption_shape(top, left, align, width, height, style, text);
-    put('\n');
+    out_ += '\n';
 }
 
 void VmlWriter::caption_shape(int top, int left, std::string_view align, int width,
-                              int height, const TextStyle& style,
-                              std::string_view text) {
-    put("<v:shape style='position:absolute;top:");
-    put_int(top);
-    put(";left:");
-    put_int(left);
-    put(";text-align:");
-    put_attr(align);
-    put(";width:");
-    put_int(width);
-    put(";height:");
-    put_int(height);
-    put("; ");
-    put_font(style);
-    put(";color:");
-    put_attr(style.color);
-    put(";background:");
-    put_attr(style.bgcolor);
-    put("' >\n<v:textbox/>");
-    put(text);
-    put("</v:textbox/>\n</v:shape>");
+                              int height, const TextStyle& s, std::string_view text) {
+    emit("<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
+         "height:%d; font:%q normal %q %d %q;color:%q;background:%q' >\n"
+         "<v:textbox/>%s</v:textbox/>\n</v:shape>",
+         {top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
+          s.bgcolor, text});
 }
 
 void VmlWriter::x_label_shape(int top, int left, int height, int width,
-                              const TextStyle& style, std::string_view text) {
-    put("<v:shape style='position:absolute;top:");
-    put_int(top);
-    put(";left:");
-    put_int(left);
-    put(";height:");
-    put_int(height);
-    put(";width:");
-    put_int(width);
-    put("; ");
-    put_font(style);
-    put(";color:");
-    put_attr(style.color);
-    put(";background:");
-    put_attr(style.bgcolor);
-    put("' >\n<v:textbox/>");
-    put(text);
-    put("</v:textbox/>\n</v:shape>\n");
+                              const TextStyle& s, std::string_view text) {
+    emit("<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
+         "font:%q normal %q %d %q;color:%q;background:%q' >\n"
+         "<v:textbox/>%s</v:textbox/>\n</v:shape>\n",
+         {top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
+          text});
 }
 
 void VmlWriter::value_label_open(int top, int left, std::string_view align, int width,
-                                 int height, const TextStyle& style) {
-    put("<v:shape style='position:absolute;top:");
-    put_int(top);
-    put(";left:");
-    put_int(left);
-    put(";text-align:");
-    put_attr(align);
-    put(";width:");
-    put_int(width);
-    put(";height:");
-    put_int(height);
-    put("; ");
-    put_font(style);
-    put(";color:");
-    put_attr(style.color);
-    put(";background:");
-    put_attr(style.bgcolor);
-    put("'>\n");
+                                 int height, const TextStyle& s) {
+    emit("<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
+         "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n",
+         {top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
+          s.bgcolor});
 }
 
 void VmlWriter::value_line_rounded(float value) {
-    put("<v:textbox/>");
-    put_int(round_to_int(value));
-    put("</v:textbox/>\n");
+    emit("<v:textbox/>%d</v:textbox/>\n", {round_to_int(value)});
 }
 
 void VmlWriter::value_line_fixed(float value, int width, int decimals) {
-    put("<v:textbox/>");
-    put(fixed_text(value, width, decimals));
-    put("</v:textbox/>\n");
+    emit("<v:textbox/>%s</v:textbox/>\n", {fixed_text(value, width, decimals)});
 }
 
-void VmlWriter::shape_end() { put("</v:shape>\n"); }
+void VmlWriter::shape_end() { out_ += "</v:shape>\n"; }
 
 void VmlWriter::text_stripe(bool positioned, int x1, int y1, int x2, int y2,
                             std::string_view color, int weight) {
-    put(positioned ? "<v:line style='position:absolute' from='" : "<v:line from='");
-    put_int(x1);
-    put(' ');
-    put_int(y1);
-    put("' to='");
-    put_int(x2);
-    put(' ');
-    put_int(y2);
-    put("' strokecolor='");
-    put_attr(color);
-    put("' strokeweight='");
-    put_int(weight);
-    put("px'>\n</v:line>\n");
+    emit("<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q' strokeweight='%dpx'>\n"
+         "</v:line>\n",
+         {positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, color, weight});
 }
 
 void VmlWriter::text_path(bool positioned, int x1, int y1, int x2, int y2,
-                          std::string_view align, const TextStyle& style,
+                          std::string_view align, const TextStyle& s,
                           std::string_view text) {
-    put(positioned ? "<v:line style='position:absolute' from='" : "<v:line from='");
-    put_int(x1);
-    put(' ');
-    put_int(y1);
-    put("' to='");
-    put_int(x2);
-    put(' ');
-    put_int(y2);
-    put("' strokecolor='");
-    put_attr(style.color);
-    put("'>\n<v:fill on='True' color='");
-    put_attr(style.color);
-    put("'/>\n<v:path textpathok='True'/>\n<v:textpath on='True' string='");
-    put_attr(text);
-    put("' style='v-text-align:");
-    put_attr(align);
-    put(';');
-    put_font(style);
-    put("'/>\n</v:line>\n");
+    emit("<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q'>\n"
+         "<v:fill on='True' color='%q'/>\n"
+         "<v:path textpathok='True'/>\n"
+         "<v:textpath on='True' string='%q' style='v-text-align:%q;font:%q normal %q %d %q'/>\n"
+         "</v:line>\n",
+         {positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, s.color, s.color,
+          text, align, s.italic, s.bold, s.size, s.font});
 }
 
 }  // namespace qp
