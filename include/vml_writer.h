@@ -9,9 +9,11 @@
 // in a title keeps working.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "pixel_math.h"
 
@@ -31,7 +33,11 @@ struct TextStyle {
 
 class VmlWriter {
 public:
-    explicit VmlWriter(std::string& out) : out_(out) {}
+    explicit VmlWriter(std::string& out, std::function<void()> spill = {})
+        : out_(out), spill_(std::move(spill)) {}
+
+    // Page text beyond this size is handed on through `spill`.
+    static constexpr std::size_t kSpillBytes = std::size_t{1} << 20;
 
     std::string& page() { return out_; }
 
@@ -178,6 +184,7 @@ private:
     void emit(std::string_view format, std::initializer_list<Arg> args);
 
     std::string& out_;
+    std::function<void()> spill_;
 };
 
 }  // namespace qp

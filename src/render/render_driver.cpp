@@ -123,8 +123,9 @@ void paint_series(ChartState& st, VmlWriter& out) {
 
 }  // namespace
 
-void render_chart(ChartState& st, RunContext& run, std::string& page) {
-    VmlWriter out(page);
+void render_chart(ChartState& st, RunContext& run, std::string& page,
+                  const std::function<void()>& spill) {
+    VmlWriter out(page, spill);
     if (!write_heading(st, run, out)) return;
 
     if (st.Lonly == 1) {

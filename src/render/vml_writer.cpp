@@ -63,6 +63,7 @@ void VmlWriter::emit(std::string_view format, std::initializer_list<Arg> args) {
         }
         ++arg;
     }
+    if (spill_ && out_.size() >= kSpillBytes) spill_();
 }
 
 // --- Attribute texts ---

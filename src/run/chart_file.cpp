@@ -145,7 +145,7 @@ void ChartFile::output_chart() {
         if (!open_page(output_path_)) return;
     }
 
-    render_chart(st_, run_, page_.text());
+    render_chart(st_, run_, page_.text(), [this] { page_.flush(); });
     const bool drawn = run_.file_error == 0;
 
     copy_ending_file();
