@@ -1,29 +1,19 @@
+// One chart description file into its pages: page names, own and shared
+// pages, error pages, heading and ending files, pages that fail.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 
 #include "chart_file.h"
 #include "chart_state.h"
 #include "file_system.h"
-#include "run/error_page.h"
 #include "run_context.h"
 
 namespace qp {
 namespace {
 
-// A memory file system on which some pages cannot be created.
-class RefusingFileSystem : public MemoryFileSystem {
-public:
-    std::set<std::string> refused;
-    std::unique_ptr<OutputFile> open_write(const std::string& path) override {
-        if (refused.count(path) != 0) return nullptr;
-        return MemoryFileSystem::open_write(path);
-    }
-};
-
 struct FileRun {
-    RefusingFileSystem fs;
+    MemoryFileSystem fs;
     std::ostringstream console;
     std::istringstream keyboard;
     RunContext run{fs, console, keyboard};
@@ -48,242 +38,170 @@ int count(const std::string& text, const std::string& part) {
     return n;
 }
 
-bool ends_with(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
+const std::string kEnd = "</body></html>";
 
-const std::string kEndOfPage = "</body></html>";
+// A page that starts with the page heading and ends with one page end.
+void expect_whole_page(const std::string& page) {
+    EXPECT_EQ(page.rfind("<html>\n", 0), 0u);
+    EXPECT_EQ(count(page, "<html>"), 1);
+    EXPECT_EQ(count(page, kEnd), 1);
+    EXPECT_EQ(page.rfind(kEnd), page.size() - kEnd.size());
+}
 
 // The error page's heading, written out from its lines.
 std::string error_heading(const std::string& title) {
-    std::string h = "<html>\n<xml:namespace prefix=\"v\"/>\n";
-    if (!title.empty()) h += "<title>" + title + "</title>\n";
-    h += "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n"
-         "<style>\n"
-         "v\\:* {behavior=url(#default#VML)}\n"
-         "</style>\n"
-         "<body>\n";
-    return h;
+    return "<html>\n<xml:namespace prefix=\"v\"/>\n" +
+           (title.empty() ? "" : "<title>" + title + "</title>\n") +
+           "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n<style>\n"
+           "v\\:* {behavior=url(#default#VML)}\n</style>\n<body>\n";
 }
 
-// The error page's box for a 400 by 400 area placed at (left, top).
-std::string error_box(int left, int top, const std::string& chart) {
-    std::string div = top == -1
-        ? "<div style='position:relative;left:" + std::to_string(left) + "px'>\n"
-        : "<div style='position:absolute;top:" + std::to_string(top) + "px;left:" +
-              std::to_string(left) + "px'>\n";
-    return div +
-           "<v:group style='antialias:false;width:400px;height:400px' coordsize='400,400'>\n"
-           "<v:roundrect arcsize='0' fillcolor='red' strokecolor='blue' strokeweight='1px' "
-           "style='position:absolute;top:1px;left:1px;width:398px;height:398px' >\n"
-           "</v:roundrect>\n"
-           "<v:shape style='position:absolute;top:2;left:2;text-align:center;width:396;"
-           "height:396;font:normal normal bold 16 Arial;color:white;background:red' >\n"
-           "<v:textbox/>ERRORS in " + chart + "</v:textbox/>\n"
-           "</v:shape>\n"
-           "</v:group></div>\n";
+// The error page's box for an area of w by h placed at (left, top).
+std::string error_box(int left, int top, const std::string& chart, int w = 400, int h = 400) {
+    auto n = [](int v) { return std::to_string(v); };
+    return (top == -1 ? "<div style='position:relative;left:" + n(left) + "px'>\n"
+                      : "<div style='position:absolute;top:" + n(top) + "px;left:" + n(left) + "px'>\n") +
+           "<v:group style='antialias:false;width:" + n(w) + "px;height:" + n(h) + "px' coordsize='" +
+           n(w) + "," + n(h) + "'>\n<v:roundrect arcsize='0' fillcolor='red' strokecolor='blue' "
+           "strokeweight='1px' style='position:absolute;top:1px;left:1px;width:" + n(w - 2) +
+           "px;height:" + n(h - 2) + "px' >\n</v:roundrect>\n<v:shape style='position:absolute;top:2;"
+           "left:2;text-align:center;width:" + n(w - 4) + ";height:" + n(h - 4) +
+           ";font:normal normal bold 16 Arial;color:white;background:red' >\n"
+           "<v:textbox/>ERRORS in " + chart + "</v:textbox/>\n</v:shape>\n</v:group></div>\n";
 }
 
 TEST(ChartFile, DefaultPageNames) {
-    MemoryFileSystem fs;
-    std::ostringstream console;
-    std::istringstream keyboard;
-    RunContext run(fs, console, keyboard);
     const struct {
-        const char* dir;
-        const char* chart;
-        const char* page;
+        const char *dir, *chart, *page;
     } cases[] = {
-        {"", "sales.csv", "sales.htm"},
-        {"", "a.b.csv", "a.b.htm"},
-        {"", "sales", "sales.htm"},
-        {"", "report.", "report.htm"},
-        {"out\\", "sales.CSV", "out\\sales.htm"},
-        {"", "charts\\2024\\sales.csv", "charts\\2024\\sales.htm"},
-        {"", ".csv", ".csv.htm"},                         // a leading "." does not count
-        {"", "..\\data\\sales", "..\\data\\sales.htm"},   // nor a "." of a directory
-        {"", "v1.2/sales", "v1.2/sales.htm"},
+        {"", "sales.csv", "sales.htm"},   {"", "a.b.csv", "a.b.htm"},
+        {"", "sales", "sales.htm"},       {"", "report.", "report.htm"},
+        {"out\\", "s.CSV", "out\\s.htm"}, {"", "charts\\2024\\s.csv", "charts\\2024\\s.htm"},
+        {"", ".csv", ".csv.htm"},          // a leading "." does not count
+        {"", "..\\data\\s", "..\\data\\s.htm"}, {"", "v1.2/sales", "v1.2/sales.htm"},
     };
+    FileRun r;
     for (const auto& c : cases) {
-        run.output_dir = c.dir;
-        run.chart_name = c.chart;
-        EXPECT_EQ(default_page_name(run), c.page) << c.chart;
+        r.run.output_dir = c.dir;
+        r.run.chart_name = c.chart;
+        EXPECT_EQ(default_page_name(r.run), c.page) << c.chart;
     }
 }
 
-TEST(ChartFile, ErrorPageTakesItsSizeFromTheArea) {
-    std::string small;
-    append_error_page(small, AreaPlace{5, -1, 100, 60}, ErrorPageHeading{}, "Sales", "t.csv");
-    EXPECT_EQ(small,
-              "<div style='position:relative;left:5px'>\n"
-              "<v:group style='antialias:false;width:100px;height:60px' coordsize='100,60'>\n"
-              "<v:roundrect arcsize='0' fillcolor='red' strokecolor='blue' strokeweight='1px' "
-              "style='position:absolute;top:1px;left:1px;width:98px;height:58px' >\n"
-              "</v:roundrect>\n"
-              "<v:shape style='position:absolute;top:2;left:2;text-align:center;width:96;"
-              "height:56;font:normal normal bold 16 Arial;color:white;background:red' >\n"
-              "<v:textbox/>ERRORS in t.csv</v:textbox/>\n"
-              "</v:shape>\n"
-              "</v:group></div>\n");
-}
+TEST(ChartFile, OwnAndSharedPages) {
+    FileRun none;   // no AREA record: one own page under the default name
+    EXPECT_EQ(none.process("sales.csv", "D1;L;;;;;;1;2;3\n"), 0);
+    expect_whole_page(none.page("sales.htm"));
+    EXPECT_EQ(none.log(), "File sales.htm is generated<br>\n");
 
-TEST(ChartFile, FileWithoutAreaGetsOneOwnPageUnderTheDefaultName) {
-    FileRun r;
-    EXPECT_EQ(r.process("sales.csv", "D1;L;;;;;;1;2;3\n"), 0);
-    const std::string page = r.page("sales.htm");
-    EXPECT_EQ(page.rfind("<html>\n", 0), 0u);
-    EXPECT_TRUE(ends_with(page, kEndOfPage));
-    EXPECT_EQ(count(page, kEndOfPage), 1);
-    EXPECT_EQ(r.log(), "File sales.htm is generated<br>\n");
-}
-
-TEST(ChartFile, ChartsOfAFileWithoutOutputNameShareOnePage) {
-    FileRun r;
-    EXPECT_EQ(r.process("three.csv",
-                        "AREA;10;10\nD1;L;;;;;;1;2\n"
-                        "AREA;10;500\nD1;L;;;;;;3;4\n"
-                        "AREA;10;900\nD1;L;;;;;;5;6\n"),
+    FileRun shared;
+    EXPECT_EQ(shared.process("three.csv", "AREA;10;10\nD1;L;;;;;;1;2\nAREA;10;500\nD1;L;;;;;;3;4\n"
+                                          "AREA;10;900\nD1;L;;;;;;5;6\n"),
               0);
-    const std::string page = r.page("three.htm");
-    EXPECT_EQ(count(page, "<html>"), 1);
-    EXPECT_EQ(count(page, "position:absolute;top:10px;left:10px"), 1);
-    EXPECT_EQ(count(page, "position:absolute;top:500px;left:10px"), 1);
-    EXPECT_EQ(count(page, "position:absolute;top:900px;left:10px"), 1);
-    EXPECT_EQ(count(page, kEndOfPage), 1);
-    EXPECT_TRUE(ends_with(page, kEndOfPage));
-    EXPECT_EQ(r.log(), "File three.htm is generated<br>\n"
-                       "File three.htm is generated<br>\n"
-                       "File three.htm is generated<br>\n");
-    EXPECT_EQ(r.fs.files.size(), 1u);
-}
+    const std::string page = shared.page("three.htm");
+    expect_whole_page(page);
+    for (const char* top : {"top:10px;left:10px", "top:500px;left:10px", "top:900px;left:10px"})
+        EXPECT_EQ(count(page, top), 1) << top;
+    EXPECT_EQ(shared.log(), "File three.htm is generated<br>\nFile three.htm is generated<br>\n"
+                            "File three.htm is generated<br>\n");
+    EXPECT_EQ(shared.fs.files.size(), 1u);
 
-TEST(ChartFile, NamedOutputsGiveEveryChartItsOwnPage) {
-    FileRun r;
-    EXPECT_EQ(r.process("own.csv",
-                        "AREA;;;;;;;;a.htm\nD1;L;;;;;;1;2\n"
-                        "AREA;;;;;;;;b.htm\nD1;L;;;;;;3;4\n"),
-              0);
-    for (const char* name : {"a.htm", "b.htm"}) {
-        const std::string page = r.page(name);
-        EXPECT_EQ(page.rfind("<html>\n", 0), 0u) << name;
-        EXPECT_EQ(count(page, "<html>"), 1) << name;
-        EXPECT_EQ(count(page, kEndOfPage), 1) << name;
-        EXPECT_TRUE(ends_with(page, kEndOfPage)) << name;
-    }
-    EXPECT_EQ(r.page("own.htm"), "<missing>");
-    EXPECT_EQ(r.log(), "File a.htm is generated<br>\nFile b.htm is generated<br>\n");
+    FileRun own;
+    EXPECT_EQ(own.process("own.csv", "AREA;;;;;;;;a.htm\nD1;L;;;;;;1\nAREA;;;;;;;;b.htm\nD1;L;;;;;;3\n"), 0);
+    expect_whole_page(own.page("a.htm"));
+    expect_whole_page(own.page("b.htm"));
+    EXPECT_EQ(own.fs.files.size(), 2u);
+    EXPECT_EQ(own.log(), "File a.htm is generated<br>\nFile b.htm is generated<br>\n");
 }
 
 TEST(ChartFile, AnErrorTurnsThatChartAndEveryLaterOneIntoErrorPages) {
     FileRun r;
-    EXPECT_EQ(r.process("mix.csv",
-                        "AREA;10;10\nD1;L;;;;;;1;2\n"
-                        "AREA;20;500\n#bad line\nD1;L;;;;;;3;4\n"
-                        "AREA;30;900\nD1;L;;;;;;5;6\n"),
+    EXPECT_EQ(r.process("mix.csv", "AREA;10;10\nD1;L;;;;;;1;2\nAREA;20;500\n#bad line\n"
+                                   "D1;L;;;;;;3;4\nAREA;30;900\nD1;L;;;;;;5;6\n"),
               1);
     const std::string page = r.page("mix.htm");
     EXPECT_EQ(count(page, "<html>"), 1);
     EXPECT_EQ(count(page, "position:absolute;top:10px;left:10px"), 1);
-    EXPECT_TRUE(ends_with(page, error_box(20, 500, "mix.csv") + error_box(30, 900, "mix.csv") +
-                                    kEndOfPage));
+    const std::string tail = error_box(20, 500, "mix.csv") + error_box(30, 900, "mix.csv") + kEnd;
+    EXPECT_EQ(page.rfind(tail), page.size() - tail.size());
     EXPECT_EQ(count(r.log(), "is generated"), 1);
-}
 
-TEST(ChartFile, AnErrorInTheFirstOfNamedChartsReplacesEachPage) {
-    FileRun r;
-    EXPECT_EQ(r.process("named.csv",
-                        "AREA;;;;;;;;first.htm\nTITLE;;;;;;Sales\n"
-                        "#bad line\nD1;L;;;;;;1\n"
-                        "AREA;7;8;;;;;;second.htm\nD1;L;;;;;;1\n"),
+    // The first of named charts: each page holds its error page only.
+    FileRun n;
+    EXPECT_EQ(n.process("named.csv", "AREA;;;;;;;;first.htm\nTITLE;;;;;;Sales\n#bad line\n"
+                                     "D1;L;;;;;;1\nAREA;7;8;;;;;;second.htm\nD1;L;;;;;;1\n"),
               1);
-    EXPECT_EQ(r.page("first.htm"),
-              error_heading("Sales") + error_box(0, -1, "named.csv") + kEndOfPage);
-    EXPECT_EQ(r.page("second.htm"), error_heading("") + error_box(7, 8, "named.csv") + kEndOfPage);
-    EXPECT_EQ(count(r.log(), "is generated"), 0);
+    EXPECT_EQ(n.page("first.htm"), error_heading("Sales") + error_box(0, -1, "named.csv") + kEnd);
+    EXPECT_EQ(n.page("second.htm"), error_heading("") + error_box(7, 8, "named.csv") + kEnd);
+    EXPECT_EQ(count(n.log(), "is generated"), 0);
+
+    // A shared first chart's error page has no title line; it takes its
+    // size from the area.
+    FileRun s;
+    EXPECT_EQ(s.process("u.csv", "AREA;3;;100;60\nTITLE;;;;;;Sales\n#bad line\n"), 1);
+    EXPECT_EQ(s.page("u.htm"), error_heading("") + error_box(3, -1, "u.csv", 100, 60) + kEnd);
+
+    // A second file with the same default page name replaces the first's.
+    EXPECT_EQ(s.process("u.csv", "D1;L;;;;;;1;2\n"), 0);
+    EXPECT_EQ(s.process("u.csv", "TITLE;;;;;;T\n#bad line\n"), 1);
+    EXPECT_EQ(s.page("u.htm"), error_heading("T") + error_box(0, -1, "u.csv") + kEnd);
 }
 
-TEST(ChartFile, ErrorPageOfASharedFirstChartHasNoTitleLine) {
-    FileRun r;
-    EXPECT_EQ(r.process("t.csv", "TITLE;;;;;;Sales\n#bad line\n"), 1);
-    // Without an AREA record the chart has its own page: the title line stays.
-    EXPECT_EQ(r.page("t.htm"), error_heading("Sales") + error_box(0, -1, "t.csv") + kEndOfPage);
-
-    FileRun shared;
-    EXPECT_EQ(shared.process("u.csv", "AREA;3\nTITLE;;;;;;Sales\n#bad line\n"), 1);
-    EXPECT_EQ(shared.page("u.htm"), error_heading("") + error_box(3, -1, "u.csv") + kEndOfPage);
-}
-
-TEST(ChartFile, EndingFileIsCopiedInPlaceOfThePageEnd) {
+TEST(ChartFile, HeadingAndEndingFiles) {
     FileRun r;
     r.fs.files["end.htm"] = "<p>bye</p>\r\n</body></html>\r\n";
     EXPECT_EQ(r.process("e.csv", "AREA;;;;;;;;p.htm;;end.htm\nD1;L;;;;;;1;2\n"), 0);
-    const std::string page = r.page("p.htm");
-    EXPECT_TRUE(ends_with(page, "</v:group></div>\n<p>bye</p>\n</body></html>\n"));
-    EXPECT_EQ(count(page, kEndOfPage), 1);
+    const std::string tail = "</v:group></div>\n<p>bye</p>\n</body></html>\n";
+    EXPECT_EQ(r.page("p.htm").rfind(tail), r.page("p.htm").size() - tail.size());
+    EXPECT_EQ(count(r.page("p.htm"), kEnd), 1);
     EXPECT_EQ(r.log(), "Ending file is end.htm<br>\nFile p.htm is generated<br>\n");
 
-    // A shared page whose last chart names an ending file gets no page end
-    // of its own.
-    FileRun shared;
-    shared.fs.files["end.htm"] = "<p>bye</p>\n";
-    EXPECT_EQ(shared.process("s.csv", "AREA\nD1;L;;;;;;1\nAREA;;;;;;;;;;end.htm\nD1;L;;;;;;2\n"), 0);
-    EXPECT_TRUE(ends_with(shared.page("s.htm"), "</v:group></div>\n<p>bye</p>\n"));
-    EXPECT_EQ(count(shared.page("s.htm"), kEndOfPage), 0);
+    // A shared page whose last chart names an ending file gets no page end.
+    FileRun s;
+    s.fs.files["end.htm"] = "<p>bye</p>\n";
+    EXPECT_EQ(s.process("s.csv", "AREA\nD1;L;;;;;;1\nAREA;;;;;;;;;;end.htm\nD1;L;;;;;;2\n"), 0);
+    EXPECT_EQ(s.page("s.htm").rfind("</v:group></div>\n<p>bye</p>\n"), s.page("s.htm").size() - 28);
+    EXPECT_EQ(count(s.page("s.htm"), kEnd), 0);
+
+    // Missing ending or heading file: an error page, no "is generated".
+    for (const std::string name : {"end.htm", "head.htm"}) {
+        FileRun m;
+        const std::string fields = name == "end.htm" ? ";;end.htm" : ";head.htm";
+        EXPECT_EQ(m.process("m.csv", "AREA;;;;;;;;p.htm" + fields + "\nD1;L;;;;;;1\n"), 1);
+        EXPECT_EQ(m.log(), "<font color='red'>File " + name + " does not found</font><br>\n");
+        EXPECT_EQ(m.page("p.htm"), error_heading("") + error_box(0, -1, "m.csv") + kEnd);
+    }
 }
 
-TEST(ChartFile, MissingEndingFileGivesAnErrorPage) {
-    FileRun r;
-    EXPECT_EQ(r.process("e.csv", "AREA;;;;;;;;p.htm;;end.htm\nD1;L;;;;;;1;2\n"), 1);
-    EXPECT_EQ(r.log(), "<font color='red'>File end.htm does not found</font><br>\n");
-    EXPECT_EQ(r.page("p.htm"), error_heading("") + error_box(0, -1, "e.csv") + kEndOfPage);
-}
-
-TEST(ChartFile, MissingHeadingFileIsNotAnnouncedAsGenerated) {
-    FileRun r;
-    EXPECT_EQ(r.process("h.csv", "AREA;;;;;;;;p.htm;head.htm\nD1;L;;;;;;1;2\n"), 1);
-    EXPECT_EQ(count(r.log(), "is generated"), 0);
-    EXPECT_EQ(count(r.log(), "<font color='red'>File head.htm does not found</font><br>\n"), 1);
-    EXPECT_EQ(r.page("p.htm"), error_heading("") + error_box(0, -1, "h.csv") + kEndOfPage);
-}
-
-TEST(ChartFile, TwoFilesWithTheSameDefaultPageNameShareIt) {
-    FileRun r;
-    EXPECT_EQ(r.process("same.csv", "D1;L;;;;;;1;2\n"), 0);
-    EXPECT_EQ(r.process("same.csv", "#bad line\n"), 1);
-    EXPECT_EQ(r.page("same.htm"), error_heading("") + error_box(0, -1, "same.csv") + kEndOfPage);
-}
-
-TEST(ChartFile, PageThatCannotBeWrittenIsNotGenerated) {
-    FileRun r;
-    r.fs.unwritable["full.htm"] = true;
+TEST(ChartFile, PagesThatFail) {
+    FileRun r;   // written incompletely: not generated
+    r.fs.unwritable["full.htm"] = r.fs.unwritable["w.htm"] = true;
     EXPECT_EQ(r.process("w.csv", "AREA;;;;;;;;full.htm\nD1;L;;;;;;1;2\n"), 1);
-    EXPECT_EQ(r.console.str(), "File full.htm does not generated\n");
-    EXPECT_EQ(r.log(), "<font color='red'>File full.htm does not generated</font><br>\n");
+    EXPECT_EQ(r.process("w.csv", "AREA\nD1;L;;;;;;1\nAREA\nD1;L;;;;;;2\n"), 1);
+    EXPECT_EQ(r.console.str(), "File full.htm does not generated\nFile w.htm does not generated\n");
+    EXPECT_EQ(r.log(), "<font color='red'>File full.htm does not generated</font><br>\n"
+                       "<font color='red'>File w.htm does not generated</font><br>\n");
 
-    // The same for a shared page.
-    FileRun shared;
-    shared.fs.unwritable["w.htm"] = true;
-    EXPECT_EQ(shared.process("w.csv", "AREA\nD1;L;;;;;;1\nAREA\nD1;L;;;;;;2\n"), 1);
-    EXPECT_EQ(shared.log(), "<font color='red'>File w.htm does not generated</font><br>\n");
-}
+    // A page that cannot be opened: reported for the chart and its error page.
+    struct Refusing : MemoryFileSystem {
+        std::unique_ptr<OutputFile> open_write(const std::string&) override { return nullptr; }
+    } refusing;
+    RunContext run(refusing, r.console, r.keyboard);
+    run.chart_name = "o.csv";
+    process_chart_file(r.st, run, "AREA;;;;;;;;p.htm\nD1;L;;;;;;1;2\n");
+    EXPECT_EQ(run.file_error, 1);
+    EXPECT_EQ(run.log.pending(), "<font color='red'>File p.htm: can not be opened</font><br>\n"
+                                 "<font color='red'>File p.htm: can not be opened</font><br>\n");
 
-TEST(ChartFile, PageThatCannotBeOpenedIsReportedForTheChartAndItsErrorPage) {
-    FileRun r;
-    r.fs.refused.insert("p.htm");
-    EXPECT_EQ(r.process("o.csv", "AREA;;;;;;;;p.htm\nD1;L;;;;;;1;2\n"), 1);
-    EXPECT_EQ(r.console.str(), "File p.htm: can not be opened\nFile p.htm: can not be opened\n");
-    EXPECT_EQ(r.log(), "<font color='red'>File p.htm: can not be opened</font><br>\n"
-                       "<font color='red'>File p.htm: can not be opened</font><br>\n");
-}
-
-TEST(ChartFile, OverlongPageNameIsRefused) {
-    FileRun r;
-    r.run.output_dir = std::string(256, 'd') + "\\";
-    EXPECT_EQ(r.process("x.csv", "D1;L;;;;;;1\n"), 1);
-    const std::string name = r.run.output_dir + "x.htm";
-    EXPECT_EQ(count(r.console.str(), "File " + name + ": Wrong name length\n"), 2);
-    EXPECT_EQ(count(r.log(), "<font color='red'>File " + name + ": Wrong name length</font><br>\n"), 2);
-    EXPECT_TRUE(r.fs.files.empty());
+    // A page name too long for a path: refused for the chart and its error page.
+    FileRun l;
+    l.run.output_dir = std::string(256, 'd') + "\\";
+    EXPECT_EQ(l.process("x.csv", "D1;L;;;;;;1\n"), 1);
+    const std::string line = "File " + l.run.output_dir + "x.htm: Wrong name length";
+    EXPECT_EQ(l.console.str(), line + "\n" + line + "\n");
+    EXPECT_EQ(l.log(), "<font color='red'>" + line + "</font><br>\n<font color='red'>" + line +
+                           "</font><br>\n");
+    EXPECT_TRUE(l.fs.files.empty());
 }
 
 }  // namespace
