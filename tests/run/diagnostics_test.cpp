@@ -9,9 +9,10 @@
 namespace qp {
 namespace {
 
-const std::string kLabel1 = "<font color='red'>Line 1:</font> ";
-const std::string kBlackTag = "<font color='black'>";
-const std::string kLargeTag = "<font color='red' size='5'>";
+std::string black(const std::string& s) { return "<font color='black'>" + s + "</font>"; }
+std::string large(const std::string& s) { return "<font color='red' size='5'>" + s + "</font>"; }
+// The rest of the line, whose font the frame's closing tag ends.
+std::string rest(const std::string& s) { return "<font color='black'>" + s; }
 
 struct Fixture {
     MemoryFileSystem fs;
@@ -20,172 +21,87 @@ struct Fixture {
     RunContext run{fs, console, keyboard};
     std::string text;
     Scanner sc;
-
-    explicit Fixture(std::string t) : text(std::move(t)), sc(text) { sc.start_line(); }
-    // Reads n characters of the current line, as a reader would have.
-    void read(int n) {
+    // Reads n characters of the first line, as a reader would have.
+    Fixture(std::string t, int n) : text(std::move(t)), sc(text) {
+        sc.start_line();
         for (int i = 0; i < n; ++i) sc.next_char();
     }
     const std::string& log() const { return run.log.pending(); }
 };
 
-TEST(DiagnosticsExpected, MiddleFieldEchoesPrefixSpotAndRest) {
-    Fixture f("AREA;10;x0;\nPLOT;\n");
-    f.read(9);  // up to and including the x
-    report_expected(f.run, f.sc, "0123456789");
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "AREA;10;</font>" + kLargeTag + "x</font>" +
-                           kBlackTag + "0;</font><br>\n" +
-                           "<font color='red'>It is expected 0123456789</font><br>\n");
-    EXPECT_EQ(f.run.file_error, 1);
-    // The input stands at the next line; the line end was counted.
-    EXPECT_EQ(f.sc.pos, 12u);
-    EXPECT_EQ(f.sc.column, 12);
-    EXPECT_EQ(f.sc.at_eof, 0);
-}
-
-TEST(DiagnosticsExpected, FirstCharacterHasNoBlackPrefix) {
-    Fixture f("#abc\nX;\n");
-    f.read(1);
-    report_expected(f.run, f.sc, "A B P D L T X Y");
-    EXPECT_EQ(f.log(), kLabel1 + kLargeTag + "#</font>" + kBlackTag + "abc</font><br>\n" +
-                           "<font color='red'>It is expected A B P D L T X Y</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 5u);
-}
-
-TEST(DiagnosticsExpected, LineEndingAtEndOfFile) {
-    // The spot is the last character and no line end follows.
-    Fixture f("AREA;1;q");
-    f.read(8);
-    report_expected(f.run, f.sc, "0123456789");
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "AREA;1;</font>" + kLargeTag + "q</font>" +
-                           kBlackTag + "</font><br>\n" +
-                           "<font color='red'>It is expected 0123456789</font><br>\n");
-    EXPECT_EQ(f.sc.at_eof, 1);
-
-    // The rest of the line runs to the end of the file.
-    Fixture g("AREA;q1;2");
-    g.read(6);
-    g.sc.at_eof = 1;  // reset by the echo, set again when it reaches the end
-    report_expected(g.run, g.sc, "0123456789");
-    EXPECT_EQ(g.log(), kLabel1 + kBlackTag + "AREA;</font>" + kLargeTag + "q</font>" +
-                           kBlackTag + "1;2</font><br>\n" +
-                           "<font color='red'>It is expected 0123456789</font><br>\n");
-    EXPECT_EQ(g.sc.at_eof, 1);
-    EXPECT_EQ(g.sc.column, 10);  // nine characters and the end of the file
-}
-
-TEST(DiagnosticsExpected, LineNumberAndCatalogTextsAreUsed) {
-    Fixture f("one\ntwo\n");
-    f.read(4);
-    f.sc.start_line();
-    f.read(2);
-    f.run.catalog.at_index(static_cast<int>(Msg::Line)) = "Zeile";
-    f.run.catalog.at_index(static_cast<int>(Msg::ItIsExpected)) = "Erwartet";
-    report_expected(f.run, f.sc, "1 2");
-    EXPECT_EQ(f.log(), "<font color='red'>Zeile 2:</font> " + kBlackTag + "t</font>" + kLargeTag +
-                           "w</font>" + kBlackTag + "o</font><br>\n" +
-                           "<font color='red'>Erwartet 1 2</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 8u);
-}
-
-TEST(DiagnosticsField, OrdinaryMessageMarksFirstCharacterOfField) {
-    Fixture f("X;zz;1\n");
-    f.read(4);
-    f.sc.field_column = 3;
-    report_field(f.run, f.sc, Msg::DoesNotBetween0And180);
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "X;</font>" + kLargeTag + "z</font>" + kBlackTag +
-                           "z;1</font><br>\n" +
-                           "<font color='red'>does not between 0 and 180</font><br>\n");
-    EXPECT_EQ(f.run.file_error, 1);
-    EXPECT_EQ(f.sc.pos, 7u);
-}
-
-TEST(DiagnosticsField, WholeFieldMessagesMarkThroughTheEndingCharacter) {
-    // b is column 16; the ";" after blackish is column 24.
-    for (Msg m : {Msg::WrongColor, Msg::WrongNameLength, Msg::OutputNameMustBeCoded,
-                  Msg::OutputNameCanNotBeCoded, Msg::TooManyArguments}) {
-        Fixture f("TITLE;18;Arial;blackish;B\n");
-        f.read(24);
-        f.sc.field_column = 16;
-        report_field(f.run, f.sc, m);
-        EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "TITLE;18;Arial;</font>" + kLargeTag +
-                               "blackish;</font>" + kBlackTag + "B</font><br>\n" +
-                               "<font color='red'>" + std::string(builtin_text(m)) +
-                               "</font><br>\n");
+TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
+    const std::string expected = "It is expected 0123456789";
+    const struct {
+        const char* what;
+        std::string text;
+        int read, field_column;
+        char op;   // report_Expected, report_Field or report_Rest_of_line
+        Msg msg;
+        std::string echo, message;
+        std::size_t pos;   // where the input stands afterwards
+        int at_eof;
+    } cases[] = {
+        {"middle field", "AREA;10;x0;\nPLOT;\n", 9, 0, 'E', {},
+         black("AREA;10;") + large("x") + rest("0;"), expected, 12, 0},
+        {"first character", "#abc\nX;\n", 1, 0, 'E', {}, large("#") + rest("abc"),
+         "It is expected A B P D L T X Y", 5, 0},
+        {"rest runs to the end of the file", "AREA;q1;2", 6, 0, 'E', {},
+         black("AREA;") + large("q") + rest("1;2"), expected, 9, 1},
+        {"continuation line", "X;a;\\\nb;c!\nY\n", 10, 0, 'E', {},
+         black("X;a;\\\nb;c") + large("!") + rest(""), expected, 11, 0},
+        {"field: first character", "X;zz;1\n", 4, 3, 'F', Msg::DoesNotBetween0And180,
+         black("X;") + large("z") + rest("z;1"), "does not between 0 and 180", 7, 0},
+        {"wrong symbol: last character", "X;1;abc\n", 7, 5, 'F', Msg::WrongSymbol,
+         black("X;1;") + black("ab") + large("c") + rest(""), "Wrong symbol", 8, 0},
+        // A check at the end of the record: the line end is the field's last
+        // character and the next line stays unread.
+        {"field ended by the line end", "AREA;1\nPLOT;\n", 7, 6, 'F', Msg::OutputNameMustBeCoded,
+         black("AREA;") + large("1\n") + rest(""), "Name of output file must be coded", 7, 0},
+        {"field ended by the end of the file", "AREA;1", 7, 6, 'F', Msg::OutputNameMustBeCoded,
+         black("AREA;") + large("1") + rest(""), "Name of output file must be coded", 6, 1},
+        // Whole-field messages mark through the field's ending character.
+        {"whole field", "TITLE;18;Arial;blackish;B\n", 24, 16, 'F', Msg::WrongNameLength,
+         black("TITLE;18;Arial;") + large("blackish;") + rest("B"), "Wrong name length", 26, 0},
+        {"rest of line", "LEGEND;;pinkish\nX\n", 15, 9, 'R', Msg::WrongColor,
+         black("LEGEND;;") + "<font color='red' size='5'>pinkish", "Wrong color", 16, 0},
+        {"rest of line from the start", "pinkish", 8, 1, 'R', Msg::WrongColor,
+         "<font color='red' size='5'>pinkish", "Wrong color", 7, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f(c.text, c.read);
+        f.sc.field_column = c.field_column;
+        if (c.op == 'E') {
+            report_expected(f.run, f.sc, c.message.substr(15));
+        } else if (c.op == 'R') {
+            report_rest_of_line(f.run, f.sc, c.msg);
+        } else {
+            report_field(f.run, f.sc, c.msg);
+        }
+        EXPECT_EQ(f.log(), "<font color='red'>Line 1:</font> " + c.echo + "</font><br>\n" +
+                               "<font color='red'>" + c.message + "</font><br>\n");
+        EXPECT_EQ(f.run.file_error, 1);
+        EXPECT_EQ(f.sc.pos, c.pos);
+        EXPECT_EQ(f.sc.at_eof, c.at_eof);
     }
 }
 
-TEST(DiagnosticsField, WrongSymbolMarksOnlyTheLastCharacterRed) {
-    Fixture f("X;1;abc\n");
-    f.read(7);
-    f.sc.field_column = 5;
-    report_field(f.run, f.sc, Msg::WrongSymbol);
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "X;1;</font>" + kBlackTag + "ab</font>" + kLargeTag +
-                           "c</font>" + kBlackTag + "</font><br>\n" +
-                           "<font color='red'>Wrong symbol</font><br>\n");
-}
+TEST(Diagnostics, LineNumberCatalogTextsAndTheMessageAlone) {
+    Fixture f("one\ntwo\n", 4);
+    f.sc.start_line();
+    f.sc.next_char();
+    f.sc.next_char();
+    f.run.catalog.at_index(static_cast<int>(Msg::Line)) = "Zeile";
+    f.run.catalog.at_index(static_cast<int>(Msg::ItIsExpected)) = "Erwartet";
+    report_expected(f.run, f.sc, "1 2");
+    EXPECT_EQ(f.log(), "<font color='red'>Zeile 2:</font> " + black("t") + large("w") + rest("o") +
+                           "</font><br>\n<font color='red'>Erwartet 1 2</font><br>\n");
 
-TEST(DiagnosticsField, FieldEndedByLineEndLeavesTheNextLineUnread) {
-    // A check made at the end of the record: the field's last character is
-    // the line end, which is echoed; the next line is not consumed.
-    Fixture f("AREA;1\nPLOT;\n");
-    f.read(7);
-    f.sc.field_column = 6;
-    report_field(f.run, f.sc, Msg::OutputNameMustBeCoded);
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "AREA;</font>" + kLargeTag + "1\n</font>" +
-                           kBlackTag + "</font><br>\n" +
-                           "<font color='red'>Name of output file must be coded</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 7u);
-    EXPECT_EQ(f.sc.at_eof, 0);
-
-    // Same at the end of the file: nothing is written for it.
-    Fixture g("AREA;1");
-    g.read(7);
-    g.sc.field_column = 6;
-    report_field(g.run, g.sc, Msg::OutputNameMustBeCoded);
-    EXPECT_EQ(g.log(), kLabel1 + kBlackTag + "AREA;</font>" + kLargeTag + "1</font>" + kBlackTag +
-                           "</font><br>\n" +
-                           "<font color='red'>Name of output file must be coded</font><br>\n");
-    EXPECT_EQ(g.sc.at_eof, 1);
-}
-
-TEST(DiagnosticsField, SpotOnAContinuationLine) {
-    // A reader that continues a list on the next line keeps line_start and
-    // counts columns on: the prefix then holds the first line's end.
-    Fixture f("X;a;\\\nb;c!\nY\n");
-    f.read(10);  // through the "!"
-    report_expected(f.run, f.sc, "0123456789");
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "X;a;\\\nb;c</font>" + kLargeTag + "!</font>" +
-                           kBlackTag + "</font><br>\n" +
-                           "<font color='red'>It is expected 0123456789</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 11u);
-}
-
-TEST(DiagnosticsRestOfLine, MarksFromFieldToLineEnd) {
-    Fixture f("LEGEND;;pinkish\nX\n");
-    f.read(15);
-    f.sc.field_column = 9;
-    report_rest_of_line(f.run, f.sc, Msg::WrongColor);
-    EXPECT_EQ(f.log(), kLabel1 + kBlackTag + "LEGEND;;</font>" + kLargeTag +
-                           "pinkish</font><br>\n" + "<font color='red'>Wrong color</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 16u);
-
-    Fixture g("pinkish");
-    g.read(8);
-    g.sc.field_column = 1;
-    report_rest_of_line(g.run, g.sc, Msg::WrongColor);
-    EXPECT_EQ(g.log(), kLabel1 + kLargeTag + "pinkish</font><br>\n" +
-                           "<font color='red'>Wrong color</font><br>\n");
-    EXPECT_EQ(g.sc.at_eof, 1);
-}
-
-TEST(DiagnosticsMessage, WritesOnlyTheMessageLine) {
-    Fixture f("D1;L;\n");
-    f.read(3);
-    report_message(f.run, Msg::DataMiss);
-    EXPECT_EQ(f.log(), "<font color='red'>Data miss</font><br>\n");
-    EXPECT_EQ(f.sc.pos, 3u);
-    EXPECT_EQ(f.run.file_error, 1);
+    Fixture m("D1;L;\n", 3);
+    report_message(m.run, Msg::DataMiss);
+    EXPECT_EQ(m.log(), "<font color='red'>Data miss</font><br>\n");
+    EXPECT_EQ(m.sc.pos, 3u);
+    EXPECT_EQ(m.run.file_error, 1);
 }
 
 }  // namespace

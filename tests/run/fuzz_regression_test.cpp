@@ -1,16 +1,13 @@
 // Replays inputs through the in-process pipelines of the fuzz targets: every
 // input the fuzzer once found failing (tests/fuzz_regressions/) and the fuzz
-// seeds.  Each must run to its end under the
-// sanitizers, report its outcome consistently, keep its output bounded and
-// give the same result when run twice.
+// seeds must run to their end under the sanitizers, keep their output
+// bounded and give the same result twice.  And the examples gallery renders
+// as examples/render.sh renders it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
 #include "../../fuzz/fuzz_harness.h"
 
@@ -18,98 +15,74 @@ namespace qp {
 namespace {
 
 namespace fs = std::filesystem;
-
-// No input of a few kilobytes may make the program write more than this.
-constexpr std::size_t kOutputBound = 64u << 20;
+const fs::path kRoot = QP_SOURCE_DIR;
 
 std::string read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The regular files of a directory, in name order; none when it is absent.
-std::vector<fs::path> files_in(const fs::path& dir) {
-    std::vector<fs::path> out;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(dir, ec)) {
+void replay(const fs::path& dir, bool job) {
+    std::error_code absent;   // a folder without inputs may be absent
+    for (const auto& entry : fs::directory_iterator(dir, absent)) {
+        SCOPED_TRACE(entry.path().string());
+        const std::string bytes = read_file(entry.path());
+        auto run = [&] { return job ? fuzz::run_job_bytes(bytes) : fuzz::run_chart_bytes(bytes); };
+        const fuzz::Outcome first = run(), second = run();
+        EXPECT_LT(first.bytes_written, 64u << 20);
+        EXPECT_EQ(first.log, second.log);
+        EXPECT_EQ(first.bytes_written, second.bytes_written);
+        EXPECT_EQ(first.exit_code + first.file_error, second.exit_code + second.file_error);
+        // A run closes its log; every line of a chart file's entries ends
+        // with a line break tag.
+        if (job) {
+            EXPECT_EQ(first.log.substr(first.log.size() - 16), "</BODY>\n</HTML>\n");
+            continue;
+        }
+        for (std::size_t at = 0, end; at < first.log.size(); at = end + 1) {
+            end = first.log.find('\n', at);
+            ASSERT_NE(end, std::string::npos);
+            EXPECT_EQ(first.log.substr(end - 4, 4), "<br>");
+        }
+    }
+}
+
+TEST(FuzzRegression, FoundInputsAndSeedsRunCleanly) {
+    replay(kRoot / "tests/fuzz_regressions/chart", false);
+    replay(kRoot / "tests/fuzz_regressions/job", true);
+    EXPECT_FALSE(fs::is_empty(kRoot / "fuzz/corpus/chart"));
+    replay(kRoot / "fuzz/corpus/chart", false);
+    replay(kRoot / "fuzz/corpus/job", true);
+}
+
+TEST(Gallery, EveryPageIsWrittenAndOnlyTheErrorExampleFails) {
+    // The run stands in examples/out/: the job's input directory ".." makes
+    // "../name"; heading and ending files are named with a backslash.
+    MemoryFileSystem files;
+    for (const auto& entry : fs::directory_iterator(kRoot / "examples")) {
         if (!entry.is_regular_file()) continue;
-        out.push_back(entry.path());
+        const std::string name = entry.path().filename().string();
+        files.files["../" + name] = files.files["..\\" + name] = read_file(entry.path());
     }
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
-const fs::path kRoot = QP_SOURCE_DIR;
-
-// Every line of the run log's entries ends with a line break tag.
-void expect_entries_closed(const std::string& log) {
-    std::size_t start = 0;
-    while (start < log.size()) {
-        std::size_t end = log.find('\n', start);
-        ASSERT_NE(end, std::string::npos) << "log ends without a line end";
-        std::string line = log.substr(start, end - start);
-        EXPECT_TRUE(line.size() >= 4 && line.compare(line.size() - 4, 4, "<br>") == 0)
-            << "log line without <br>: " << line;
-        start = end + 1;
+    fuzz::FuzzPlatform platform;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    EXPECT_EQ(run_program("/prog/qplot", {"../examples.qpj"}, platform, files, console, keyboard), 1);
+    const std::string& log = files.files["/work/qplotlog.htm"];
+    EXPECT_EQ(log.find("Errors are found in file"), log.find("Errors are found in file ../errors.csv"));
+    EXPECT_EQ(log.find("Errors are found in file", log.find("../errors.csv </font>")), std::string::npos);
+    // Every page is finished; the heading and ending files frame theirs.
+    const std::string framed = "./heading_ending.htm";
+    int pages = 0;
+    for (const auto& [name, text] : files.files) {
+        if (name.rfind("./", 0) != 0 && name.rfind("own_pages_", 0) != 0) continue;
+        ++pages;
+        const std::string tail =
+            name == framed ? read_file(kRoot / "examples/gallery_ending.htm") : "</body></html>";
+        EXPECT_EQ(text.rfind(tail) + tail.size(), text.size()) << name;
     }
-}
-
-void replay_chart(const fs::path& file) {
-    SCOPED_TRACE(file.string());
-    std::string bytes = read_file(file);
-    fuzz::Outcome first = fuzz::run_chart_bytes(bytes);
-    EXPECT_TRUE(first.file_error == 0 || first.file_error == 1);
-    EXPECT_LT(first.bytes_written, kOutputBound);
-    expect_entries_closed(first.log);
-    fuzz::Outcome second = fuzz::run_chart_bytes(bytes);
-    EXPECT_EQ(first.log, second.log);
-    EXPECT_EQ(first.bytes_written, second.bytes_written);
-    EXPECT_EQ(first.files_written, second.files_written);
-}
-
-void replay_job(const fs::path& file) {
-    SCOPED_TRACE(file.string());
-    std::string bytes = read_file(file);
-    fuzz::Outcome first = fuzz::run_job_bytes(bytes);
-    EXPECT_TRUE(first.exit_code == 0 || first.exit_code == 1);
-    EXPECT_LT(first.bytes_written, kOutputBound);
-    const std::string tail = "</BODY>\n</HTML>\n";
-    ASSERT_GE(first.log.size(), tail.size());
-    EXPECT_EQ(first.log.substr(first.log.size() - tail.size()), tail);
-    fuzz::Outcome second = fuzz::run_job_bytes(bytes);
-    EXPECT_EQ(first.exit_code, second.exit_code);
-    EXPECT_EQ(first.log, second.log);
-    EXPECT_EQ(first.bytes_written, second.bytes_written);
-}
-
-TEST(FuzzRegression, ChartInputsOnceFoundFailingRunCleanly) {
-    for (const auto& file : files_in(kRoot / "tests/fuzz_regressions/chart")) replay_chart(file);
-}
-
-TEST(FuzzRegression, JobInputsOnceFoundFailingRunCleanly) {
-    for (const auto& file : files_in(kRoot / "tests/fuzz_regressions/job")) replay_job(file);
-}
-
-TEST(FuzzRegression, SeedCorporaRunCleanly) {
-    auto charts = files_in(kRoot / "fuzz/corpus/chart");
-    auto jobs = files_in(kRoot / "fuzz/corpus/job");
-    EXPECT_FALSE(charts.empty());
-    EXPECT_FALSE(jobs.empty());
-    for (const auto& file : charts) replay_chart(file);
-    for (const auto& file : jobs) replay_job(file);
-}
-
-// The job split: the record separator byte divides job, chart and message.
-TEST(FuzzRegression, JobInputSplitsAtTheRecordSeparator) {
-    auto parts = fuzz::split_job_input("job\x1e" "chart\x1e" "msg\x1e" "more");
-    EXPECT_EQ(parts.job, "job");
-    EXPECT_EQ(parts.chart, "chart");
-    EXPECT_TRUE(parts.has_message);
-    EXPECT_EQ(parts.message, "msg\x1e" "more");
-    parts = fuzz::split_job_input("only a job");
-    EXPECT_EQ(parts.job, "only a job");
-    EXPECT_EQ(parts.chart, "");
-    EXPECT_FALSE(parts.has_message);
+    EXPECT_EQ(pages, 27);
+    EXPECT_EQ(files.files[framed].rfind(read_file(kRoot / "examples/gallery_heading.htm"), 0), 0u);
 }
 
 }  // namespace
