@@ -8,35 +8,18 @@
 namespace qp {
 namespace {
 
-std::string area(const ChartState& st) {
-    return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor);
-}
+std::string area(const ChartState& st) { return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor); }
 
-TEST(AreaRecord, EmptyFieldsDifferFromAbsentOnes) {
-    ChartBench empty;
-    empty.read("AREA;;;;;\n");
-    EXPECT_EQ(area(empty.st), "0|-1|0|0|");
-    ChartBench absent;
-    absent.read("AREA\n");
-    EXPECT_EQ(area(absent.st), "0|-1|400|400|white");
-    EXPECT_EQ(empty.log() + absent.log(), "");
-}
-
-TEST(AreaRecord, KeywordCutToAnyBeginningInAnyCase) {
+TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
     for (const char* line : {"A;7", "a;7", "aReA;7", "A r e A ;7"}) {
         ChartBench b;
         b.read(line);
         EXPECT_EQ(join(b.st.Aleft, b.run.file_error), "7|0") << line;
     }
-    ChartBench wrong;
-    wrong.read("AREX;1\n");
-    EXPECT_EQ(wrong.log(), expected_report(1, "ARE", "X", ";1", "A a"));
-    ChartBench missing;
-    missing.read("AREA5\n");
-    EXPECT_EQ(missing.log(), expected_report(1, "AREA", "5", "", ";  "));
-}
+    EXPECT_EQ(area(ChartBench().read("AREA;;;;;\n").st), "0|-1|0|0|");
+    EXPECT_EQ(area(ChartBench().read("AREA\n").st), "0|-1|400|400|white");
+    EXPECT_EQ(area(ChartBench().read("AREA;99999999999;;;;Transparent\n").st), "2147483647|-1|0|0|transparent");
 
-TEST(AreaRecord, FullRecord) {
     ChartBench b;
     b.fs.files["my stencil.csv"] = "";
     b.read("AREA; 1 0;20;500;300;Navy;c h_1;my stencil.csv;my page.htm;head er.htm;foot.htm;x*\n");
@@ -46,124 +29,69 @@ TEST(AreaRecord, FullRecord) {
     EXPECT_EQ(join(b.st.ONE_file, b.st.numAREA, b.run.file_error), "-1|1|0");
 }
 
-TEST(AreaRecord, NumberAndColourErrors) {
-    ChartBench big;
-    big.read("AREA;99999999999;\n");
-    EXPECT_EQ(big.st.Aleft, 2147483647);
-
-    ChartBench bad;
-    bad.read("AREA;1x;\nPLOT;4\n");
-    EXPECT_EQ(bad.log(), expected_report(1, "AREA;1", "x", ";", "0123456789"));
-    EXPECT_EQ(join(bad.st.Aleft, bad.st.Cleft), "1|4");   // kept; the next line is read
-
-    ChartBench clear;
-    clear.read("AREA;;;;;Transparent\n");
-    EXPECT_EQ(clear.st.Abgcolor, "transparent");
-    ChartBench wrong;
-    wrong.read("AREA;;;;; pinky\n");
-    EXPECT_EQ(wrong.log(), rest_report(1, "AREA;;;;; ", "pinky", "Wrong color"));
+TEST(RecordFields, ErrorsEchoTheSpotAndTheMessage) {
+    const std::string z(256, 'z'), n(260, 'n'), f(100, 'f');
+    expect_logs({
+        {"AREX;1\n", "Line 1: ARE[X];1\nIt is expected A a\n"},
+        {"AREA5\n", "Line 1: AREA[5]\nIt is expected ;  \n"},
+        {"AREA;1x;\n", "Line 1: AREA;1[x];\nIt is expected 0123456789\n"},
+        {"AREA;;;;; pinky\n", "Line 1: AREA;;;;; [pinky]\nWrong color\n"},
+        {"AREA;;;;;;1a;\n", "Line 1: AREA;;;;;;[1]a;\nWrong symbol\n"},
+        {"AREA;;;;;;a-b;\n", "Line 1: AREA;;;;;;a[-]b;\nIt is expected "
+                             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789\n"},
+        {"AREA;;;;;;" + z + ";\n", "Line 1: AREA;;;;;;[" + z + "];\nWrong name length\n"},
+        {"AREA;;;;;;;;a*b.htm;\n", "Line 1: AREA;;;;;;;;a[*]b.htm;\nWrong symbol\n"},
+        {"AREA;;;;;;;;" + n + ";\n", "Line 1: AREA;;;;;;;;[" + n + "];\nWrong name length\n"},
+        {"BORDER;1;;SHX;\n", "Line 1: BORDER;1;;SH[X];\nIt is expected A a ;\n"},
+        {"BORDER;1;;;roundx\n", "Line 1: BORDER;1;;;round[x]\nIt is expected ; ; ;\n"},
+        {"PLOT;;;;;#1234567;\n", "Line 1: PLOT;;;;;[#1234567];\nWrong color\n"},
+        {"PLOT;;;;;#12g;\n", "Line 1: PLOT;;;;;#12[g];\nIt is expected 01234567890ABCDEFabcdef\n"},
+        {"PLOT;;;;;transparent;\n", "Line 1: PLOT;;;;;[transparent;]\nWrong color\n"},
+        {"TITLE;;;;BOX;\n", "Line 1: TITLE;;;;BO[X];\nIt is expected L l\n"},
+        {"TITLE;;;;BOLDX\n", "Line 1: TITLE;;;;BOLD[X]\nIt is expected ;  \n"},
+        {"TITLE;;;  pink;\n", "Line 1: TITLE;;;  [pink;]\nWrong color\n"},   // from the first non-blank
+        {"TITLE;;;abcdefghijklmnopqrst;\n", "Line 1: TITLE;;;[abcdefghijklmnopqrst];\nWrong color\n"},
+        {"TITLE;;" + f + ";\n", "Line 1: TITLE;;[" + f + "];\nWrong name length\n"},
+    });
+    // What was read stays; the next line is read; bad names are not kept.
+    ChartBench b;
+    b.read("AREA;1x;\nPLOT;4\nBORDER;1;;SHX;\n");
+    EXPECT_EQ(join(b.st.Aleft, b.st.Cleft, b.st.Bshadow), "1|4|1");
+    EXPECT_EQ(ChartBench().read("AREA;;;;;;;;a*b.htm;\n").st.Afile_output +
+                  ChartBench().read("AREA;;;;;;;;" + n + ";\n").st.Afile_output, "");
+    ChartBench text;
+    text.read("TITLE;;;;;;" + std::string(499, 't') + "\nTITLE;;;;;;" + std::string(500, 't') + "\n");
+    EXPECT_EQ(text.st.Ttext.size(), 499u);
+    EXPECT_EQ(text.log().find("Line 1:"), std::string::npos);
+    EXPECT_NE(text.log().find("Line 2:"), std::string::npos);
 }
 
-TEST(AreaRecord, IdentifierAndFileNameErrors) {
-    ChartBench digit;
-    digit.read("AREA;;;;;;1a;\n");
-    EXPECT_EQ(digit.log(), symbol_report(1, "AREA;;;;;;", "", "1", "a;"));
-    ChartBench other;
-    other.read("AREA;;;;;;a-b;\n");
-    EXPECT_EQ(other.log(), expected_report(1, "AREA;;;;;;a", "-", "b;", 
-                                           "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789"));
-    ChartBench longer;
-    const std::string id(256, 'z');
-    longer.read("AREA;;;;;;" + id + ";\n");
-    EXPECT_EQ(longer.log(), field_report(1, "AREA;;;;;;", id, ";", "Wrong name length"));
-
-    ChartBench star;
-    star.read("AREA;;;;;;;;a*b.htm;\n");
-    EXPECT_EQ(star.log(), symbol_report(1, "AREA;;;;;;;;", "a", "*", "b.htm;"));
-    EXPECT_EQ(star.st.Afile_output, "");
-    ChartBench path;
-    const std::string name(260, 'n');
-    path.read("AREA;;;;;;;;" + name + ";\n");
-    EXPECT_EQ(path.log(), field_report(1, "AREA;;;;;;;;", name, ";", "Wrong name length"));
-    EXPECT_EQ(path.st.Afile_output, "");
-}
-
-TEST(BorderRecord, FieldsFlagsAndRecordStartValues) {
+TEST(BorderAndPlotRecords, FieldsFlagsAndRecordStartValues) {
     ChartBench b;
     b.read("BORDER;2;;S;R\n");
     EXPECT_EQ(join(b.st.B, b.st.Bwidth, b.st.Bcolor, b.st.Bshadow, b.st.Bround), "1|2|black|1|1");
     // A later BORDER counts alone; a line ending after the width keeps the rest.
     b.read("BORDER;1;red;SHADOW;ROUND;\nB;5\n");
     EXPECT_EQ(join(b.st.B, b.st.Bwidth, b.st.Bcolor, b.st.Bshadow, b.st.Bround), "1|5|black|-1|-1");
-
-    ChartBench letter;
-    letter.read("BORDER;1;;SHX;\n");
-    EXPECT_EQ(letter.log(), expected_report(1, "BORDER;1;;SH", "X", ";", "A a ;"));
-    EXPECT_EQ(letter.st.Bshadow, 1);   // on from its first letter
-    ChartBench semicolon;
-    semicolon.read("BORDER;1;;;roundx\n");
-    EXPECT_EQ(semicolon.log(), expected_report(1, "BORDER;1;;;round", "x", "", "; ; ;"));
-}
-
-TEST(PlotRecord, MarginsAndColours) {
-    ChartBench b;
     b.read("PLOT;;7;;\n");
     EXPECT_EQ(join(b.st.Cleft, b.st.Cright, b.st.Ctop, b.st.Cbottom, b.st.Ccolor), "-1|7|-1|-1|");
     b.read("PLOT;0;1;2;3;#0a\n");   // a "#" value at the line end stands as written
     EXPECT_EQ(join(b.st.Cleft, b.st.Cright, b.st.Ctop, b.st.Cbottom, b.st.Ccolor), "0|1|2|3|#0a");
-
-    ChartBench seven;
-    seven.read("PLOT;;;;;#1234567;\n");
-    EXPECT_EQ(seven.log(), field_report(1, "PLOT;;;;;", "#1234567", ";", "Wrong color"));
-    ChartBench hex;
-    hex.read("PLOT;;;;;#12g;\n");
-    EXPECT_EQ(hex.log(), expected_report(1, "PLOT;;;;;#12", "g", ";", "01234567890ABCDEFabcdef"));
-    ChartBench clear;
-    clear.read("PLOT;;;;;transparent;\n");
-    EXPECT_EQ(clear.log(), field_report(1, "PLOT;;;;;", "transparent;", "", "Wrong color"));
-}
-
-std::string title(const ChartState& st) {
-    return join(st.Tsize, st.Tfont, st.Tcolor, st.Tbold, st.Titalic, st.Ttext, st.Tbgcolor);
 }
 
 TEST(TitleRecord, ClosingAFieldGivesTheNextItsEmptyValue) {
     ChartBench b;
-    b.read("TITLE;;Times;\n");
-    EXPECT_EQ(title(b.st), "0|Times||normal|normal||");
-    b.read("TITLE\n");
-    EXPECT_EQ(title(b.st), "18|Arial|black|normal|normal||");
-    b.read("TITLE;20;Times New Roman;RED;bo;ITALIC; Sales 2024 ;na vy;junk\n");
-    EXPECT_EQ(title(b.st), "20|Times New Roman|red|bold|italic| Sales 2024 |navy");
+    auto title = [&b](const std::string& text) {
+        const ChartState& st = b.read(text).st;
+        return join(st.Tsize, st.Tfont, st.Tcolor, st.Tbold, st.Titalic, st.Ttext, st.Tbgcolor);
+    };
+    EXPECT_EQ(title("TITLE;;Times;\n"), "0|Times||normal|normal||");
+    EXPECT_EQ(title("TITLE\n"), "18|Arial|black|normal|normal||");
+    EXPECT_EQ(title("TITLE;20;Times New Roman;RED;bo;ITALIC; Sales 2024 ;na vy;junk\n"),
+              "20|Times New Roman|red|bold|italic| Sales 2024 |navy");
     // Given twice, only the second counts.
-    b.read("TITLE;20;Times;RED;B;I;First;navy\nT;;;;;;Second\n");
-    EXPECT_EQ(title(b.st), "0|||normal|normal|Second|");
+    EXPECT_EQ(title("TITLE;20;Times;RED;B;I;First;navy\nT;;;;;;Second\n"), "0|||normal|normal|Second|");
     EXPECT_EQ(b.run.file_error, 0);
-}
-
-TEST(TitleRecord, Errors) {
-    ChartBench letter;
-    letter.read("TITLE;;;;BOX;\n");
-    EXPECT_EQ(letter.log(), expected_report(1, "TITLE;;;;BO", "X", ";", "L l"));
-    ChartBench semicolon;
-    semicolon.read("TITLE;;;;BOLDX\n");
-    EXPECT_EQ(semicolon.log(), expected_report(1, "TITLE;;;;BOLD", "X", "", ";  "));
-    // A colour is marked from its first non-blank character.
-    ChartBench unknown;
-    unknown.read("TITLE;;;  pink;\n");
-    EXPECT_EQ(unknown.log(), field_report(1, "TITLE;;;  ", "pink;", "", "Wrong color"));
-    ChartBench twenty;
-    twenty.read("TITLE;;;abcdefghijklmnopqrst;\n");
-    EXPECT_EQ(twenty.log(), field_report(1, "TITLE;;;", "abcdefghijklmnopqrst", ";", "Wrong color"));
-    ChartBench font;
-    const std::string name(100, 'f');
-    font.read("TITLE;;" + name + ";\n");
-    EXPECT_EQ(font.log(), field_report(1, "TITLE;;", name, ";", "Wrong name length"));
-    ChartBench text;
-    text.read("TITLE;;;;;;" + std::string(499, 't') + "\nTITLE;;;;;;" + std::string(500, 't') + "\n");
-    EXPECT_EQ(text.st.Ttext.size(), 499u);
-    EXPECT_EQ(text.log().find("Line 1:"), std::string::npos);
-    EXPECT_NE(text.log().find("Line 2:"), std::string::npos);
 }
 
 }  // namespace

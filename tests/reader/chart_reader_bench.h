@@ -1,10 +1,14 @@
-// A bench for the record scanner and the record readers: reads a chart
-// description text into a chart state over an in-memory file system, and
-// keeps the run log, the console and the charts handed to the sink.
+// A bench for the record readers: reads a chart description text into a
+// chart state over an in-memory file system, and keeps the run log, the
+// console and the charts that later AREA records close.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <charconv>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart_state.h"
@@ -14,47 +18,14 @@
 
 namespace qp {
 
-// Records each call of the sink with a few fields of the chart it closes.
-class RecordingSink : public ChartSink {
-public:
-    explicit RecordingSink(const ChartState& st, const RunContext& run) : st_(st), run_(run) {}
-    void output_chart() override { calls.push_back("output " + describe()); }
-    void end_chart() override { calls.push_back("end " + describe()); }
-    std::vector<std::string> calls;
-
-private:
-    std::string describe() const {
-        return std::to_string(st_.Aleft) + " error=" + std::to_string(run_.file_error) +
-               " title=" + st_.Ttext;
-    }
-    const ChartState& st_;
-    const RunContext& run_;
-};
-
-struct ChartBench {
-    MemoryFileSystem fs;
-    std::ostringstream console;
-    std::istringstream keyboard;
-    RunContext run{fs, console, keyboard};
-    ChartState st;
-    RecordingSink sink{st, run};
-    std::string text;
-    Scanner sc;
-
-    // Reads the text as a chart description file from its start.
-    void read(std::string input) {
-        text = std::move(input);
-        sc = Scanner(text);
-        st.numAREA = 0;
-        read_chart_description(st, run, sc, sink);
-    }
-
-    std::string log() const { return run.log.pending(); }
-};
-
-// Fields joined by "|", for comparing several at once.
+// Fields joined by "|", for comparing several at once; reals in their
+// shortest exact form.
 inline std::string join_one(const std::string& s) { return s; }
 inline std::string join_one(int n) { return std::to_string(n); }
+inline std::string join_one(float f) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, f).ptr);
+}
 template <typename First, typename... Rest>
 std::string join(const First& first, const Rest&... rest) {
     std::string out = join_one(first);
@@ -62,47 +33,55 @@ std::string join(const First& first, const Rest&... rest) {
     return out;
 }
 
-inline const std::string kLabelEnd = ":</font> ";
+struct ChartBench : ChartSink {
+    MemoryFileSystem fs;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    RunContext run{fs, console, keyboard};
+    ChartState st;
+    std::vector<std::string> calls;   // each sink call with Aleft, file_error and Ttext
+    std::string text;   // what the scanner reads
+    Scanner sc;
 
-inline std::string line_label(int line) {
-    return "<font color='red'>Line " + std::to_string(line) + kLabelEnd;
-}
+    void output_chart() override { calls.push_back("output " + join(st.Aleft, run.file_error, st.Ttext)); }
+    void end_chart() override { calls.push_back("end " + join(st.Aleft, run.file_error, st.Ttext)); }
 
-inline std::string black(const std::string& s) {
-    return s.empty() ? "" : "<font color='black'>" + s + "</font>";
-}
+    // Reads the text as a chart description file from its start.
+    ChartBench& read(std::string input) {
+        text = std::move(input);
+        sc = Scanner(text);
+        st.numAREA = 0;
+        read_chart_description(st, run, sc, *this);
+        return *this;
+    }
+    // Finishes the series read as chart output does; or reads, then finishes.
+    void finish() {
+        st.Lgnum = 0;
+        finish_series(st, run);
+    }
+    void finish(std::string input) { read(std::move(input)).finish(); }
 
-inline std::string large(const std::string& s) { return "<font color='red' size='5'>" + s + "</font>"; }
+    // The run log as plain text: tags and "<br>" dropped, the echo's large
+    // red marks in [brackets].
+    std::string log() const {
+        std::string s = run.log.pending();
+        for (std::size_t i; (i = s.find("<font color='red' size='5'>")) != std::string::npos;)
+            s.replace(s.find("</font>", i), 7, "]").replace(i, 27, "[");
+        for (const std::string tag : {"<font color='black'>", "<font color='red'>", "</font>", "<br>"})
+            for (std::size_t i; (i = s.find(tag)) != std::string::npos;) s.erase(i, tag.size());
+        return s;
+    }
 
-// A report_expected: the text before the bad character, the character,
-// the rest of the line, then "It is expected" and the expected text.
-inline std::string expected_report(int line, const std::string& before, const std::string& bad,
-                                   const std::string& rest, const std::string& expected) {
-    return line_label(line) + black(before) + large(bad) + "<font color='black'>" + rest +
-           "</font><br>\n<font color='red'>It is expected " + expected + "</font><br>\n";
-}
+    SeriesRecord& d1(int i) { return st.D1rec[static_cast<std::size_t>(i)]; }
+    float v1(int s, int k) const { return st.D1val[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)]; }
+};
 
-// A report_field whose message marks the whole field as far as it was read.
-inline std::string field_report(int line, const std::string& before, const std::string& marked,
-                                const std::string& rest, const std::string& message) {
-    return line_label(line) + black(before) + large(marked) + "<font color='black'>" + rest +
-           "</font><br>\n<font color='red'>" + message + "</font><br>\n";
-}
-
-// A report_field with "Wrong symbol": the field in black up to the bad
-// character, which is large red.
-inline std::string symbol_report(int line, const std::string& before, const std::string& field,
-                                 const std::string& bad, const std::string& rest) {
-    return line_label(line) + black(before) + "<font color='black'>" + field + "</font>" +
-           large(bad) + "<font color='black'>" + rest +
-           "</font><br>\n<font color='red'>Wrong symbol</font><br>\n";
-}
-
-// A report_rest_of_line: from the field's start to the line end in large red.
-inline std::string rest_report(int line, const std::string& before, const std::string& rest,
-                               const std::string& message) {
-    return line_label(line) + black(before) + "<font color='red' size='5'>" + rest +
-           "</font><br>\n<font color='red'>" + message + "</font><br>\n";
+// Texts read one by one, each into a fresh state, against their run logs.
+inline void expect_logs(std::initializer_list<std::pair<std::string, std::string>> cases) {
+    for (const auto& [text, log] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(ChartBench().read(text).log(), log);
+    }
 }
 
 }  // namespace qp
