@@ -1,8 +1,7 @@
 // Replays inputs through the in-process pipelines of the fuzz targets: every
 // input the fuzzer once found failing (tests/fuzz_regressions/) and the fuzz
 // seeds must run to their end under the sanitizers, keep their output
-// bounded and give the same result twice.  And the examples gallery renders
-// as examples/render.sh renders it.
+// bounded and give the same result twice.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -53,36 +52,6 @@ TEST(FuzzRegression, FoundInputsAndSeedsRunCleanly) {
     EXPECT_FALSE(fs::is_empty(kRoot / "fuzz/corpus/chart"));
     replay(kRoot / "fuzz/corpus/chart", false);
     replay(kRoot / "fuzz/corpus/job", true);
-}
-
-TEST(Gallery, EveryPageIsWrittenAndOnlyTheErrorExampleFails) {
-    // The run stands in examples/out/: the job's input directory ".." makes
-    // "../name"; heading and ending files are named with a backslash.
-    MemoryFileSystem files;
-    for (const auto& entry : fs::directory_iterator(kRoot / "examples")) {
-        if (!entry.is_regular_file()) continue;
-        const std::string name = entry.path().filename().string();
-        files.files["../" + name] = files.files["..\\" + name] = read_file(entry.path());
-    }
-    fuzz::FuzzPlatform platform;
-    std::ostringstream console;
-    std::istringstream keyboard;
-    EXPECT_EQ(run_program("/prog/qplot", {"../examples.qpj"}, platform, files, console, keyboard), 1);
-    const std::string& log = files.files["/work/qplotlog.htm"];
-    EXPECT_EQ(log.find("Errors are found in file"), log.find("Errors are found in file ../errors.csv"));
-    EXPECT_EQ(log.find("Errors are found in file", log.find("../errors.csv </font>")), std::string::npos);
-    // Every page is finished; the heading and ending files frame theirs.
-    const std::string framed = "./heading_ending.htm";
-    int pages = 0;
-    for (const auto& [name, text] : files.files) {
-        if (name.rfind("./", 0) != 0 && name.rfind("own_pages_", 0) != 0) continue;
-        ++pages;
-        const std::string tail =
-            name == framed ? read_file(kRoot / "examples/gallery_ending.htm") : "</body></html>";
-        EXPECT_EQ(text.rfind(tail) + tail.size(), text.size()) << name;
-    }
-    EXPECT_EQ(pages, 27);
-    EXPECT_EQ(files.files[framed].rfind(read_file(kRoot / "examples/gallery_heading.htm"), 0), 0u);
 }
 
 }  // namespace
