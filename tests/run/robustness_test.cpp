@@ -11,7 +11,7 @@ using namespace std::string_literals;
 
 std::string repeat(const std::string& part, int n) {
     std::string out;
-    for (int i = 0; i < n; ++i) out += part;
+    while (n-- > 0) out += part;
     return out;
 }
 
@@ -25,7 +25,7 @@ TEST(Robustness, HostileInputsEndInADiagnosticAndTheRightExitCode) {
         const char* what;
         std::string name, bytes;
         int code;
-        std::string console, log, page = "</v:group></div>\n</body></html>";
+        std::string console, log, page = "</v:group></div>\n</body></html>";   // on success
     } cases[] = {
         {"NUL in a number", "x.csv", "AREA;1\0;\n"s + kSeries, 1, kBad,
          "Line 1:</font> <font color='black'>AREA;1</font><font color='red' size='5'>\0</font>"

@@ -1,5 +1,5 @@
-// A whole run through run_program with a fixed platform and the memory file
-// system, and the console and run-log lines every run begins and ends with.
+// Whole runs through run_program with a fixed platform and the memory file
+// system; the console and run-log lines every run begins and ends with.
 #pragma once
 
 #include <sstream>
@@ -22,15 +22,11 @@ class FakePlatform : public Platform {
 public:
     bool has_current_dir = true;
     std::string program_dir(const char*) override { return "/prog/"; }
-    bool current_dir(std::string* dir) override {
-        *dir = "/work/";
-        return has_current_dir;
-    }
+    bool current_dir(std::string* dir) override { return *dir = "/work/", has_current_dir; }
     std::string local_time() override { return calls_++ == 0 ? "10:00:00" : "10:00:07"; }
     std::string local_date() override { return "12/06/26"; }
     char separator() const override { return '/'; }
 
-private:
     int calls_ = 0;
 };
 
