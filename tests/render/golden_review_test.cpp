@@ -44,31 +44,13 @@ struct GoldenRun {
     }
 };
 
-std::string n(int v) { return std::to_string(v); }
+using test::n;
 
-const std::vector<std::string> kHeadingTail = {
-    "<head>\n",
-    "<META Name=\"Generator\" Content=\"Quillplot\">\n",
-    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252          \">\n",
-    "</head>\n",
-    "<style>\n",
-    "v\\:* {behavior=url(#default#VML)}\n",
-    "</style>\n",
-    "<body>\n",
-};
-
-std::vector<std::string> heading(const std::string& title) {
-    std::vector<std::string> h = {"<html>\n", "<xml:namespace prefix=\"v\"/>\n"};
-    if (!title.empty()) h.push_back("<title>" + title + "</title>\n");
-    h.insert(h.end(), kHeadingTail.begin(), kHeadingTail.end());
-    return h;
-}
+std::vector<std::string> heading(const std::string& title) { return page_lines(test::heading(title)); }
 
 void add_rule(std::vector<std::string>& lines, int x1, int y1, int x2, int y2, int weight,
               const std::string& color) {
-    lines.push_back("<v:line style='position:absolute' from='" + n(x1) + "," + n(y1) +
-                    "' to='" + n(x2) + "," + n(y2) + "' strokeweight='" + n(weight) +
-                    "px' strokecolor='" + color + "' >\n");
+    lines.push_back(test::rule(x1, y1, x2, y2, weight, color));
     lines.push_back("</v:line>\n");
 }
 
@@ -372,11 +354,7 @@ TEST(GoldenPage, TwoScalesSlantedLabelsDropLines) {
         EXPECT_NE(it, lines.end()) << line;
         return it - lines.begin();
     };
-    auto rule = [](int x1, int y1, int x2, int y2, int weight, const std::string& color) {
-        std::vector<std::string> l;
-        add_rule(l, x1, y1, x2, y2, weight, color);
-        return l[0];
-    };
+    using test::rule;
     // Plot x 60..330, rows 30..250 (H 220).  Y2: 220 / 30 pixels per unit,
     // step round(30 / 5.5) = 5 = 36.67 rows, crossing at its minimum (250).
     // The crossing grid line is written going up and again going down.

@@ -1,0 +1,395 @@
+// The render driver, the frame, title and scale painters, the pixel mapping
+// and the writer's attribute texts, for the rules the golden pages do not
+// reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "chart_state.h"
+#include "render.h"
+#include "render/painters.h"
+#include "render/plot_geometry.h"
+#include "render/render_test_support.h"
+#include "vml_writer.h"
+
+namespace qp {
+namespace {
+
+using test::count_of;
+using test::n;
+using test::page_lines;
+using test::tick;
+
+TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
+    ChartState st;
+    st.Xstepm = 50;
+    st.dXstepm = 25;
+    st.Cleft = 40;
+    st.Aleft = st.Atop = 0;
+    st.Aheight = 300;
+    st.Ctop = 40;
+    st.Cbottom = 60;   // H = 200
+    st.Y1min = 0;
+    st.Y1max = 100;
+    const YAxis y1 = y_axis(st, 1);
+    // (100 - 100.25) x 2 = -0.5 rounds away from zero to -1.
+    EXPECT_EQ(n(map_x(st, 0)) + " " + n(map_x(st, 1)) + " " + n(map_x(st, 2)) + " / " +
+                  n(map_y(st, y1, 100)) + " " + n(map_y(st, y1, 0)) + " " + n(map_y(st, y1, 50)) +
+                  " " + n(map_y(st, y1, 100.25f)),
+              "65 115 165 / 40 240 140 39");
+    // A scale of zero width maps every value to the plot top.
+    st.Atop = 3;
+    st.Y1min = st.Y1max = 7;
+    EXPECT_EQ(map_y(st, y1, 7), 43);
+    EXPECT_EQ(map_y(st, y1, -1e30f), 43);
+    // Rows and positions beyond the int range are clamped.
+    st.Atop = 0;
+    st.Y1min = 0;
+    st.Y1max = 1e-30f;
+    EXPECT_EQ(map_y(st, y1, -3e38f), 2147483647);
+    EXPECT_EQ(map_y(st, y1, 3e38f), -2147483647 - 1);
+    st.Xstepm = 3e38f;
+    EXPECT_EQ(map_x(st, 1000), 2147483647);
+}
+
+TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
+    EXPECT_EQ(VmlWriter::id_attr("") + VmlWriter::title_attr("") + VmlWriter::link_attr(""), "");
+    EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
+              "title='Bob&#39;s <b>\"best\"</b> & co'");
+    EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
+    // The line primitive takes both x first.
+    std::string page;
+    VmlWriter out(page);
+    draw_line(out, -5, 7, 0, 9, 1, "#00ff00", "it's", "x.htm?a='1'", "id='c_1'");
+    EXPECT_EQ(page, "<v:line id='c_1' style='position:absolute' from='-5,0' to='7,9' strokeweight='1px' "
+                    "strokecolor='#00ff00' href='x.htm?a=&#39;1&#39;' title='it&#39;s'>\n</v:line>\n");
+}
+
+struct Drive {
+    MemoryFileSystem fs;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    RunContext run{fs, console, keyboard};
+    ChartState st;
+    std::string page;
+    Drive() {
+        test::completed_chart(st);
+        st.numAREA = 1;
+    }
+    void render() { render_chart(st, run, page); }
+};
+
+TEST(RenderDriver, TitleLineOfFirstLaterAndSharedPages) {
+    struct Case {
+        int one_file, num_area;
+        std::string begins;
+    };
+    const Case cases[] = {
+        {1, 1, test::heading("")},        // first chart of a shared page: no title line
+        {1, 2, "<div "},                  // later chart of the same page: no heading
+        {-1, 2, test::heading("Sales")},  // later chart with a page of its own
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.begins);
+        Drive r;
+        r.st.Ttext = "Sales";
+        r.st.ONE_file = c.one_file;
+        r.st.numAREA = c.num_area;
+        r.render();
+        EXPECT_EQ(r.page.substr(0, c.begins.size()), c.begins);
+    }
+}
+
+TEST(RenderDriver, HeadingFileReplacesTheHeadingOrStopsTheChart) {
+    Drive r;
+    r.fs.files["head.htm"] = "<html>\r\n<body bgcolor='x'>\r\n";
+    r.st.Afile_header = "head.htm";
+    r.st.Ttext = "Sales";
+    r.render();
+    EXPECT_EQ(r.page.substr(0, 27), "<html>\n<body bgcolor='x'>\n<");
+    EXPECT_EQ(count_of(r.page, "<title>"), 0);
+    EXPECT_EQ(r.run.log.pending(), "Heading file is head.htm<br>\n");
+    EXPECT_EQ(r.run.file_error, 0);
+
+    Drive missing;
+    missing.st.Afile_header = "nohead.htm";
+    missing.render();
+    EXPECT_EQ(missing.page, "");
+    EXPECT_EQ(missing.run.log.pending(), "<font color='red'>File nohead.htm does not found</font><br>\n");
+    EXPECT_EQ(missing.run.file_error, 1);
+
+    Drive legend_only;   // no frame: the frame painter never runs
+    legend_only.st.Lonly = 1;
+    legend_only.st.Atop = 7;
+    legend_only.render();
+    EXPECT_EQ(legend_only.st.Atop0, -1);
+    EXPECT_EQ(count_of(legend_only.page, "<v:group style='antialias:false;width:400px"), 0);
+}
+
+TEST(RenderDriver, DrawingOrderAndCrossingRows) {
+    Drive r;
+    test::scale_0_100(r.st, 1);
+    test::scale_0_100(r.st, 2);
+    r.st.X1p = 1;
+    r.st.Xi = 3;
+    // In file order: D2 markers, D1 line, D1 value labels, D2 filled line.
+    const char* series[][3] = {{"2", "M1", "d"}, {"1", "L1", "a"}, {"1", "V1", "b"}, {"2", "L3", "c"}};
+    for (const auto& s : series) test::add_series(r.st, s[0][0] - '0', s[1], {5, 6, 7}).id = s[2];
+    r.render();
+    const auto at = [&](const std::string& needle) { return r.page.find(needle); };
+    ASSERT_NE(at("id='b'"), std::string::npos);
+    EXPECT_LT(at("id='c'"), at("id='d'"));
+    EXPECT_LT(at("id='d'"), at("id='a'"));
+    EXPECT_LT(at("id='a'"), at("id='b'"));
+    // Scales below the series, axis lines (Y2, Y1, X) over them.
+    EXPECT_LT(at(tick(45, 50, 200)), at("id='c'"));
+    const std::string y2_line = test::rule(350, 250, 350, 50), y1_line = test::rule(50, 250, 50, 50);
+    EXPECT_LT(r.page.rfind("id='b'"), at(y2_line));
+    EXPECT_LT(at(y2_line), at(y1_line));
+    EXPECT_LT(at(y1_line), at("from='50,250' to='350,250'"));
+
+    // A scale of zero width crosses at the plot top.
+    Drive flat;
+    test::scale_0_100(flat.st, 1);
+    test::scale_0_100(flat.st, 2);
+    flat.st.Y2min = flat.st.Y2max = 5;
+    test::add_series(flat.st, 1, "M1", {1});
+    flat.render();
+    EXPECT_EQ(n(static_cast<int>(flat.st.Y1xrow)) + " " + n(static_cast<int>(flat.st.Y2xrow)), "250 50");
+}
+
+TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
+    Drive r;
+    std::string& page = r.page;
+    VmlWriter out(page);
+    ChartState& st = r.st;
+    const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
+                              "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
+    st.B = 1;   // a border of width 1 leaves the area alone
+    paint_frame(st, out);
+    EXPECT_EQ(page, block + "<v:roundrect arcsize='0'  fillcolor='white' strokecolor='black' strokeweight='1px' "
+                            "style='position:absolute;top:0;left:0;width:399;height:299' >\n</v:roundrect>\n");
+    EXPECT_EQ(n(st.Aleft) + " " + n(st.Atop) + " " + n(st.Awidth) + " " + n(st.Aheight), "0 0 400 300");
+    // A transparent area without a border has no background at all.
+    page.clear();
+    st.B = -1;
+    st.Abgcolor = "TRANSPARENT";
+    paint_frame(st, out);
+    EXPECT_EQ(page, block);
+
+    // Title box: top (50 - 18) / 2, height round(20.7); ">" aligns right.
+    page.clear();
+    st.Ttext = ">";
+    paint_title(st, out);
+    EXPECT_EQ(page, "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21; "
+                    "font:normal normal normal 18 Arial;color:black;background:' >\n"
+                    "<v:textbox/></v:textbox/>\n</v:shape>\n");
+}
+
+TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
+    std::string page;
+    VmlWriter out(page);
+    ChartState st;
+    test::completed_chart(st);
+    st.Awidth = 150;
+    st.Cleft = st.Cright = st.Ctop = 100;
+    st.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Cleft) + " " + n(st.Cright) + " " + n(st.Ctop) + " " + n(st.Cbottom), "15 15 100 190");
+    st.Aheight = 125;
+    st.Ctop = st.Cbottom = 60;
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Ctop) + " " + n(st.Cbottom), "13 13");   // 12.5 rounds up
+
+    // About 40 pixels a step: H = 41 gives 100 / (41 / 40) = 97.56, made
+    // whole, and 1 / (41 / 40) kept as it is; a step of 0 counts as none.
+    test::completed_chart(st);
+    st.Aheight = 141;
+    st.Y1max = 100;
+    st.Y2pstep = 1;
+    st.Y2step = 0;
+    st.Y2max = 1;
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Y1pstep) + " " + n(st.Y2pstep), "1 1");
+    EXPECT_EQ(st.Y1step, 98.0f);
+    EXPECT_FLOAT_EQ(st.Y2step, 40.0f / 41.0f);
+    // A plot of 40 pixels keeps its scales without a step.
+    ChartState low;
+    test::completed_chart(low);
+    low.Aheight = 140;
+    low.Y1max = 100;
+    paint_frame(low, out);
+    EXPECT_EQ(low.Y1pstep, -1);
+}
+
+struct AxisPainter : ::testing::Test {
+    ChartState st;
+    std::string page;
+    VmlWriter out{page};
+    AxisPainter() { test::framed_chart(st); }
+    void paint_y(int number) {
+        page.clear();
+        paint_y_axis(st, out, y_axis(st, number));
+    }
+    void paint_x() {
+        page.clear();
+        paint_x_axis(st, out);
+    }
+    void set_labels(std::vector<std::string> labels) {
+        st.Xi = static_cast<int>(labels.size());
+        for (std::size_t i = 0; i < labels.size(); ++i) st.X[i] = labels[i];
+    }
+    // The texts of every label, each followed by "|".
+    std::string labels() const {
+        std::string texts;
+        for (const auto& l : page_lines(page)) {
+            if (l.rfind("<v:textbox/>", 0) == 0) texts += l.substr(12, l.size() - 26) + "|";
+        }
+        return texts;
+    }
+    // The x of every tick or grid line, each followed by a blank.
+    std::string tick_xs() const {
+        std::string xs;
+        for (const auto& l : page_lines(page)) {
+            if (l.rfind("<v:line style='position:absolute' from='", 0) == 0) xs += n(std::stoi(l.substr(40))) + " ";
+        }
+        return xs;
+    }
+};
+
+TEST_F(AxisPainter, YLabelFormatsFromStepDecimalsAndScaleEnds) {
+    struct Case {
+        float min, max, step;
+        const char* sstep;
+        const char* labels;
+    };
+    const Case cases[] = {
+        {-5, 5, 2.5f, "", "0|3|5|-3|-5|"},   // no decimals: halves away from zero
+        // Three places before the point with the sign of -12: "%6.2f".
+        {-12, 3, 3, "00", "  0.00|  3.00| -3.00| -6.00| -9.00|-12.00|"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.labels);
+        test::scale_0_100(st, 1);
+        st.Y1min = c.min;
+        st.Y1max = c.max;
+        st.Y1step = c.step;
+        st.Y1sstep = c.sstep;
+        st.Y1xrow = 150;
+        paint_y(1);
+        EXPECT_EQ(labels(), c.labels);
+    }
+}
+
+TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
+    // A single marker writes the vertical caption upward; the text path's
+    // string is escaped.
+    test::scale_0_100(st, 1);
+    st.Y1pstep = -1;   // caption only
+    st.Y1text = ">Bob's";
+    paint_y(1);
+    EXPECT_EQ(page, "<v:line style='position:absolute' from='12 250' to='12 50' strokecolor='black'>\n"
+                    "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
+                    "<v:textpath on='True' string='Bob&#39;s' style='v-text-align:right;"
+                    "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    // Standing in for the X axis only, the painter stops after it: no
+    // caption, no value labels.
+    test::scale_0_100(st, 1);
+    st.Y1p = -1;
+    st.X1p = 1;
+    set_labels({"A", "B"});
+    paint_y(1);
+    EXPECT_EQ(st.Xstepr, 150.0f);
+    EXPECT_EQ(labels(), "A|B|");
+    EXPECT_EQ(count_of(page, "Bob"), 0);
+}
+
+TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
+    st.Y1p = 1;
+    st.Y1min = st.Y1max = st.Y1xlocate = 5;
+    paint_frame(st, out);   // the automatic step of a zero range is 0
+    ASSERT_EQ(st.Y1step, 0.0f);
+    st.Y1xrow = 50;
+    paint_y(1);
+    // No value passes 5 < 5 + 0: the crossing is labelled, nothing ticked.
+    EXPECT_EQ(page, "<v:shape style='position:absolute;top:42;left:5;text-align:right;width:35;height:16; "
+                    "font:normal normal normal 14 Arial;color:black;background:'>\n"
+                    "<v:textbox/>5</v:textbox/>\n</v:shape>\n");
+    st.Y1step = 1;   // 5 < 5.5 ticks the crossing; 6 and 4 fail their tests
+    paint_y(1);
+    EXPECT_EQ(page_lines(page)[0], tick(45, 50, 50));
+    EXPECT_EQ(count_of(page, "<v:line"), 1);
+    EXPECT_EQ(labels(), "5|");
+
+    // A step that no longer changes the value ends the walks at once (the
+    // crossing tick is the X axis line's); one of a hundred thousand
+    // million steps ends them at their bound.
+    test::scale_0_100(st, 1);
+    st.X1p = 1;
+    st.Xi = 0;
+    st.Y1xlocate = 1;
+    st.Y1step = 1e-10f;
+    paint_y(1);
+    EXPECT_EQ(labels(), "1|");
+    EXPECT_EQ(count_of(page, "<v:line"), 0);
+    st.X1p = -1;
+    st.Y1xlocate = 0;
+    st.Y1max = 1e8f;
+    st.Y1step = 0.001f;
+    paint_y(1);
+    EXPECT_EQ(count_of(page, "<v:line"), kMaxWalkElements);
+    EXPECT_EQ(count_of(page, "<v:shape"), kMaxWalkElements + 1);
+}
+
+TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
+    st.X1p = 1;
+    set_labels({"A", "B", "C"});
+    st.X[3] = "|";   // an entry left at index Xi
+    paint_x();
+    EXPECT_EQ(tick_xs(), "50 150 250 350 ");
+    st.Y1p = st.Y2p = 1;
+    paint_x();
+    EXPECT_EQ(tick_xs(), "150 250 ");
+    // Categories on the grid positions: 5 labels, 4 steps of 75.
+    st.X[3].clear();
+    set_labels({"1", "2", "3", "4", "5"});
+    st.XYcross = 1;
+    paint_x();
+    EXPECT_EQ(n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.dXstepm)), "75 0");
+    EXPECT_EQ(tick_xs(), "125 200 275 ");
+    st.Y2p = -1;
+    paint_x();
+    EXPECT_EQ(tick_xs(), "125 200 275 350 ");
+}
+
+TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
+    st.X1p = st.Y1p = st.Y2p = 1;   // with both scales one label has no tick
+    set_labels({"Jan"});
+    // One cell of 300, centre 200; text length 3 x 14 x 0.7 = 29.4.
+    st.Xgrad = 90;
+    paint_x();
+    EXPECT_EQ(page, "<v:line from='200 289' to='200 260' strokecolor='black'>\n"
+                    "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
+                    "<v:textpath on='True' string='Jan' style='v-text-align:right;"
+                    "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    st.Xgrad = -1;
+    paint_x();
+    EXPECT_EQ(page, "");
+
+    // No categories, or one on the grid positions: the plot width.
+    auto pitch = [&] {
+        paint_x();
+        return n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.Xstepm)) + " " +
+               n(static_cast<int>(st.dXstepm));
+    };
+    st.X1p = -1;
+    st.Xi = 0;
+    EXPECT_EQ(pitch(), "300 300 150");
+    st.Xi = 1;
+    st.XYcross = 1;
+    EXPECT_EQ(pitch(), "300 300 0");
+    EXPECT_EQ(page, "");   // without an X record nothing is drawn
+}
+
+}  // namespace
+}  // namespace qp
