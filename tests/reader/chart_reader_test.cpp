@@ -14,30 +14,18 @@ namespace {
 using Calls = std::vector<std::string>;
 const std::string kLetters = "\nIt is expected A B P D L T X Y\n";
 
-TEST(ChartState, DefaultsRestoreFieldsButKeepFileCountersAndEmptyLabels) {
-    ChartState st;
-    st.ONE_file = 1;
-    st.numAREA = 2;
-    st.Ttext = "Sales";
-    st.X[3] = "Mar";
-    st.D1num = 4;
-    st.D1val[0][0] = 7;   // value tables are not cleared
-    set_defaults(st);
-    EXPECT_EQ(join(st.ONE_file, st.numAREA, st.Ttext, st.X[3], st.D1num, st.Awidth, st.Atop, st.D1val[0][0]),
-              "1|2|||-1|400|-1|7");
-    EXPECT_EQ(st.X.size(), static_cast<size_t>(kMaxXLabels));
-    for (float v : {0.0f, -3.5f, 1.0e-29f}) EXPECT_TRUE(is_present(v)) << v;
-    EXPECT_FALSE(is_present(kEmptyValue) || is_present(-kEmptyValue));
-}
-
 TEST(RecordScanner, LinesDefaultsAndSeriesCount) {
     ChartBench b;
-    b.st.Lp = 1;   // left over from an earlier file
-    b.read("\n   \n  TITLE;;;;;;Hi\n  #x\nd1;L1;;;;;;1;\n D2;L1;;;;;;2;\nplot;5");
+    b.read("TITLE;;;;;;Sales\nX;;;;;;;;;;a;b;c;Mar;\nD1;L;;;;;;7;8\nLEGEND\n");
+    // D1: the next file starts from the defaults, with no X labels of the
+    // earlier one; value tables are left as they are.
+    b.read("\n   \n  TITLE;;;;;;Hi\n  #x\nd1;L1;;;;;;1;\n D2;L1;;;;;;2;\nplot;5");   // the last line without line feed
     EXPECT_EQ(b.log(), "Line 4:   [#]x" + kLetters);
-    EXPECT_EQ(join(b.st.Lp, b.st.Ttext, b.st.Cleft), "-1|Hi|5");   // last line without line feed
+    EXPECT_EQ(join(b.st.Lp, b.st.Ttext, b.st.Cleft, b.st.X[3], b.st.Xi, b.st.Awidth, b.v1(0, 1)), "-1|Hi|5||-1|400|8");
     EXPECT_EQ(join(b.st.koldata, b.st.D1num, b.st.D2num, b.st.D2rec[0].pornum), "2|0|0|2");
     EXPECT_EQ(join(b.st.ONE_file, b.st.numAREA, b.run.file_error), "-1|0|1");
+    for (float v : {0.0f, -3.5f, 1.0e-29f}) EXPECT_TRUE(is_present(v)) << v;
+    EXPECT_FALSE(is_present(kEmptyValue) || is_present(-kEmptyValue));
 }
 
 TEST(RecordScanner, LaterAreaRecordsCloseTheChartReadSoFar) {
@@ -73,13 +61,19 @@ TEST(Stencil, RecordsAreReadInPlaceAndLaterRecordsOverrideThem) {
     StencilBench b;
     b.fs.files["in\\st.csv"] = "TITLE;;;;;;From stencil\nPLOT;1;1\nAREA;9;;;;;id;x.csv;out.htm\n";
     b.read("AREA;5;6;7;8;red;chart;st.csv;\nPLOT;2\n");
-    EXPECT_EQ(b.console.str() + b.log(), "Stencil is inputted from in\\st.csv\nStencil is inputted from in\\st.csv\n");
+    const std::string line = "Stencil is inputted from in\\st.csv\n";
+    EXPECT_EQ(b.console.str() + b.log(), line + line);
     // The stencil's AREA gives place, size and background only.
     EXPECT_EQ(join(b.st.Ttext, b.st.Cleft, b.st.Cright, b.area()), "From stencil|2|-1|9|-1|400|400|white");
     EXPECT_EQ(join(b.st.Aid, b.st.Afile_output, b.st.ONE_file, b.run.file_error), "chart||1|0");
-    b.fs.files["C:st.csv"] = "A;1;2;3;4;Transparent;x\n";   // a drive letter: as written
-    b.read("AREA;;;;;;;C:st.csv\n");
-    EXPECT_EQ(b.area(), "1|2|3|4|transparent");
+    // An error before a clean stencil stays, without the stencil's error line.
+    b.read("?\nAREA;;;;;;;st.csv\n");
+    EXPECT_EQ(join(b.run.file_error, b.st.Ttext, b.console.str()), "1|From stencil|" + line + line);
+
+    StencilBench none;
+    none.read("AREA;;;;;;;none.csv\nTITLE;;;;;;T\n");
+    const std::string lines = "Stencil is inputted from in\\none.csv\nFile in\\none.csv does not found\n";
+    EXPECT_EQ(join(none.log(), none.console.str(), none.run.file_error, none.st.Ttext), join(lines, lines, 1, "T"));
 }
 
 TEST(Stencil, ABadFirstCharacterEndsTheStencil) {
@@ -89,25 +83,12 @@ TEST(Stencil, ABadFirstCharacterEndsTheStencil) {
     EXPECT_EQ(join(b.st.Ttext, b.st.Cleft, b.st.Lp, b.run.file_error), "A|-1|1|1");
     EXPECT_EQ(b.log(), "Stencil is inputted from in\\st.csv\nLine 2: [#]bad" + kLetters +
                            "Errors are found in file in\\st.csv \nLine 3: [?]" + kLetters);
-    EXPECT_EQ(b.console.str(), "Stencil is inputted from in\\st.csv\nErrors are found in file in\\st.csv\n");
     // A later chart's stencil is an ordinary input, without the error line.
     StencilBench later;
     later.fs.files["in\\st.csv"] = "TITLE;;;;;;S\nQ\n";
     later.read("AREA\nAREA;;;;;;;st.csv\nPLOT;4\n");
-    EXPECT_EQ(later.console.str() + later.log(), "Input from in\\st.csv\nInput from in\\st.csv\nLine 2: [Q]" + kLetters);
+    EXPECT_EQ(later.log(), "Input from in\\st.csv\nLine 2: [Q]" + kLetters);
     EXPECT_EQ(join(later.st.Ttext, later.st.Cleft, later.st.numAREA, later.run.file_error), "S|4|2|1");
-}
-
-TEST(Stencil, MissingStencilsAndEarlierErrors) {
-    StencilBench none;
-    none.read("AREA;;;;;;;none.csv\nTITLE;;;;;;T\n");
-    const std::string lines = "Stencil is inputted from in\\none.csv\nFile in\\none.csv does not found\n";
-    EXPECT_EQ(join(none.log(), none.console.str(), none.run.file_error, none.st.Ttext), join(lines, lines, 1, "T"));
-    // An error before a clean stencil stays, without the stencil's error line.
-    StencilBench earlier;
-    earlier.fs.files["in\\st.csv"] = "TITLE;;;;;;S\n";
-    earlier.read("?\nAREA;;;;;;;st.csv\n");
-    EXPECT_EQ(join(earlier.run.file_error, earlier.console.str()), "1|Stencil is inputted from in\\st.csv\n");
 }
 
 }  // namespace

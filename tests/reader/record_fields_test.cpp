@@ -15,16 +15,12 @@ namespace {
 const std::string kXHead = "X;;;;;;;;;;";
 
 TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
-    for (const char* line : {"A;7", "a;7", "aReA;7", "A r e A ;7"}) {
-        ChartBench b;
-        b.read(line);
-        EXPECT_EQ(join(b.st.Aleft, b.run.file_error), "7|0") << line;
-    }
     ChartBench b;
     auto area = [&b](const std::string& text) {
         const ChartState& st = b.read(text).st;
         return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor, st.Aid, st.Afile_markup);
     };
+    for (const char* line : {"A;7", "a;7", "aReA;7", "A r e A ;7"}) EXPECT_EQ(area(line), "7|-1|400|400|white||") << line;
     EXPECT_EQ(area("AREA;;;;;\n"), "0|-1|0|0|||");
     EXPECT_EQ(area("AREA\n"), "0|-1|400|400|white||");
     EXPECT_EQ(area("AREA;99999999999;;;;Transparent\n"), "2147483647|-1|0|0|transparent||");
@@ -37,44 +33,41 @@ TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
 
 TEST(RecordFields, ErrorsEchoTheSpotAndTheMessage) {
     const std::string z(256, 'z'), n(260, 'n'), f(100, 'f'), c99(99, 'c'), l100(100, 'l'), u100(100, 'u');
-    const std::string y2 = "Y2" + std::string(13, ';'), legend = "LEGEND" + std::string(9, ';') + f.substr(80);
+    const std::string y2 = "Y2" + std::string(13, ';'), legend = "LEGEND" + std::string(9, ';');
+    const std::string digits = "\nIt is expected 0123456789\n", semicolon = "\nIt is expected ;\n";
+    const std::string color = "\nWrong color\n", length = "\nWrong name length\n", symbol = "\nWrong symbol\n";
     expect_logs({
         {"AREX;1\n", "Line 1: ARE[X];1\nIt is expected A a\n"}, {"AREA5\n", "Line 1: AREA[5]\nIt is expected ;  \n"},
-        {"AREA;1x;\n", "Line 1: AREA;1[x];\nIt is expected 0123456789\n"},
-        {"AREA;;;;; pinky\n", "Line 1: AREA;;;;; [pinky]\nWrong color\n"},
-        {"AREA;;;;;;1a;\n", "Line 1: AREA;;;;;;[1]a;\nWrong symbol\n"},
+        {"AREA;1x;\n", "Line 1: AREA;1[x];" + digits}, {"AREA;;;;; pinky\n", "Line 1: AREA;;;;; [pinky]" + color},
+        {"AREA;;;;;;1a;\n", "Line 1: AREA;;;;;;[1]a;" + symbol},
         {"AREA;;;;;;a-b;\n", "Line 1: AREA;;;;;;a[-]b;\nIt is expected "
                              "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789\n"},
-        {"AREA;;;;;;" + z + ";\n", "Line 1: AREA;;;;;;[" + z + "];\nWrong name length\n"},
-        {"AREA;;;;;;;;a*b.htm;\n", "Line 1: AREA;;;;;;;;a[*]b.htm;\nWrong symbol\n"},
-        {"AREA;;;;;;;;" + n + ";\n", "Line 1: AREA;;;;;;;;[" + n + "];\nWrong name length\n"},
+        {"AREA;;;;;;" + z + ";\n", "Line 1: AREA;;;;;;[" + z + "];" + length},
+        {"AREA;;;;;;;;a*b.htm;\n", "Line 1: AREA;;;;;;;;a[*]b.htm;" + symbol},
+        {"AREA;;;;;;;;" + n + ";\n", "Line 1: AREA;;;;;;;;[" + n + "];" + length},
         {"BORDER;1;;SHX;\n", "Line 1: BORDER;1;;SH[X];\nIt is expected A a ;\n"},
         {"BORDER;1;;;roundx\n", "Line 1: BORDER;1;;;round[x]\nIt is expected ; ; ;\n"},
-        {"PLOT;;;;;#1234567;\n", "Line 1: PLOT;;;;;[#1234567];\nWrong color\n"},
+        {"PLOT;;;;;#1234567;\n", "Line 1: PLOT;;;;;[#1234567];" + color},
         {"PLOT;;;;;#12g;\n", "Line 1: PLOT;;;;;#12[g];\nIt is expected 01234567890ABCDEFabcdef\n"},
-        {"PLOT;;;;;transparent;\n", "Line 1: PLOT;;;;;[transparent;]\nWrong color\n"},
+        {"PLOT;;;;;transparent;\n", "Line 1: PLOT;;;;;[transparent;]" + color},
         {"TITLE;;;;BOX;\n", "Line 1: TITLE;;;;BO[X];\nIt is expected L l\n"},
         {"TITLE;;;;BOLDX\n", "Line 1: TITLE;;;;BOLD[X]\nIt is expected ;  \n"},
-        {"TITLE;;;  pink;\n", "Line 1: TITLE;;;  [pink;]\nWrong color\n"},   // from the first non-blank
-        {"TITLE;;;abcdefghijklmnopqrst;\n", "Line 1: TITLE;;;[abcdefghijklmnopqrst];\nWrong color\n"},
-        {"TITLE;;" + f + ";\n", "Line 1: TITLE;;[" + f + "];\nWrong name length\n"},
+        {"TITLE;;;  pink;\n", "Line 1: TITLE;;;  [pink;]" + color},   // from the first non-blank
+        {"TITLE;;;abcdefghijklmnopqrst;\n", "Line 1: TITLE;;;[abcdefghijklmnopqrst];" + color},
+        {"TITLE;;" + f + ";\n", "Line 1: TITLE;;[" + f + "];" + length},
         // The angle is reported at the record letter, the field's start.
-        {"X181;\n", "Line 1: [X]181;\ndoes not between 0 and 180\n"},
-        {"X+4+;\n", "Line 1: X+4[+];\nIt is expected ;\n"}, {"Y2--;\n", "Line 1: Y2-[-];\nIt is expected ;\n"},
+        {"X181;\n", "Line 1: [X]181;\ndoes not between 0 and 180\n"}, {"X+4+;\n", "Line 1: X+4[+];" + semicolon},
         {"X?;\n", "Line 1: X[?];\nIt is expected 0123456789 | + ;\n"},
         {"X;;#1g\n", "Line 1: X;;#1[g]\nIt is expected 0123456789ABCDEFabcdef\n"},
-        {"X;;;;;;;;" + c99 + "c;\n", "Line 1: X;;;;;;;;" + c99 + "[c];\nWrong symbol\n"},
+        {"X;;;;;;;;" + c99 + "c;\n", "Line 1: X;;;;;;;;" + c99 + "[c];" + symbol},
         // A report on a continuation line echoes the record from its first line.
-        {kXHead + "a;\\\n" + l100 + ";\n", "Line 2: " + kXHead + "a;[\\\n" + l100 + "];\nWrong name length\n"},
-        {"Y1x;\n", "Line 1: Y1[x];\nIt is expected - ;\n"}, {"Y3;\n", "Line 1: Y[3];\nIt is expected 1 2\n"},
-        {"Y1;;;5-;\n", "Line 1: Y1;;;5[-];\nIt is expected 0123456789\n"},
-        {"Y1;;;;;-1;\n", "Line 1: Y1;;;;;[-]1;\nIt is expected 0123456789\n"},
-        {"Y1;;;1.2.3;\n", "Line 1: Y1;;;1.2[.]3;\nIt is expected 0123456789\n"},
-        {"Y\nTITLE;;;;;;T", "It is expected 1 2\n"},
-        {y2 + u100 + "\n", "Line 1: " + y2 + "[" + u100 + "]\nWrong name length\n"},
-        {"LEX;\n", "Line 1: LE[X];\nIt is expected G g ;\n"},
-        {"LEGEND?\n", "Line 1: LEGEND[?]\nIt is expected + ! ;\n"},
-        {legend + ";\n", "Line 1: " + legend.substr(0, 15) + "[" + f.substr(80) + "];\nWrong name length\n"},
+        {kXHead + "a;\\\n" + l100 + ";\n", "Line 2: " + kXHead + "a;[\\\n" + l100 + "];" + length},
+        {"Y2--;\n", "Line 1: Y2-[-];" + semicolon}, {"Y1x;\n", "Line 1: Y1[x];\nIt is expected - ;\n"},
+        {"Y3;\n", "Line 1: Y[3];\nIt is expected 1 2\n"}, {"Y\nTITLE;;;;;;T", "It is expected 1 2\n"},
+        {"Y1;;;5-;\n", "Line 1: Y1;;;5[-];" + digits}, {"Y1;;;;;-1;\n", "Line 1: Y1;;;;;[-]1;" + digits},
+        {"Y1;;;1.2.3;\n", "Line 1: Y1;;;1.2[.]3;" + digits}, {y2 + u100 + "\n", "Line 1: " + y2 + "[" + u100 + "]" + length},
+        {"LEX;\n", "Line 1: LE[X];\nIt is expected G g ;\n"}, {"LEGEND?\n", "Line 1: LEGEND[?]\nIt is expected + ! ;\n"},
+        {legend + f.substr(80) + ";\n", "Line 1: " + legend + "[" + f.substr(80) + "];" + length},
     });
     // What was read stays and the next line is read; bad names are not
     // kept; LEGEND is on whatever it read.
@@ -107,8 +100,6 @@ TEST(BorderPlotAndTitleRecords, ClosingAFieldGivesTheNextItsEmptyValue) {
     };
     EXPECT_EQ(title("TITLE;;Times;\n"), "0|Times||normal|normal||");
     EXPECT_EQ(title("TITLE\n"), "18|Arial|black|normal|normal||");
-    EXPECT_EQ(title("TITLE;20;Times New Roman;RED;bo;ITALIC; Sales 2024 ;na vy;junk\n"),
-              "20|Times New Roman|red|bold|italic| Sales 2024 |navy");
     // Given twice, only the second counts.
     EXPECT_EQ(title("TITLE;20;Times;RED;B;I;First;navy\nT;;;;;;Second\n"), "0|||normal|normal|Second|");
     EXPECT_EQ(b.run.file_error, 0);
@@ -137,9 +128,8 @@ TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
 
     std::string list;
     for (int i = 0; i < 1000; ++i) list += "x;";
-    ChartBench full, over;
-    full.read(kXHead + list + "\n");
-    EXPECT_EQ(join(full.st.Xi, full.run.file_error), "1000|0");
+    EXPECT_EQ(ChartBench().read(kXHead + list + "\n").log(), "");
+    ChartBench over;
     EXPECT_EQ(over.read(kXHead + list + "y;\n").st.Xi, 1000);
     EXPECT_EQ(over.log(), "Line 1: " + kXHead + list + "[y];\nNumber of arguments is more, than 1000\n");
 }
