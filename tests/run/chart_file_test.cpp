@@ -9,6 +9,7 @@
 #include "chart_state.h"
 #include "file_system.h"
 #include "run_context.h"
+#include "run_session.h"
 
 namespace qp {
 namespace {
@@ -170,9 +171,7 @@ TEST(ChartFile, PagesThatFail) {
                        "<font color='red'>File w.htm does not generated</font><br>\n");
 
     // A page that cannot be opened: reported for the chart and its error page.
-    struct Refusing : MemoryFileSystem {
-        std::unique_ptr<OutputFile> open_write(const std::string&) override { return nullptr; }
-    } refusing;
+    test::ReadOnlyFileSystem refusing;
     RunContext run(refusing, r.console, r.keyboard);
     run.chart_name = "o.csv";
     process_chart_file(r.st, run, "AREA;;;;;;;;p.htm\nD1;L;;;;;;1;2\n");

@@ -57,40 +57,32 @@ TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
         // character and the next line stays unread.
         {"field ended by the line end", "AREA;1\nPLOT;\n", 7, 6, 'F', Msg::OutputNameMustBeCoded,
          black("AREA;") + large("1\n") + rest(""), "Name of output file must be coded", 7, 0},
-        {"field ended by the end of the file", "AREA;1", 7, 6, 'F', Msg::OutputNameMustBeCoded,
-         black("AREA;") + large("1") + rest(""), "Name of output file must be coded", 6, 1},
         // Whole-field messages mark through the field's ending character.
         {"whole field", "TITLE;18;Arial;blackish;B\n", 24, 16, 'F', Msg::WrongNameLength,
          black("TITLE;18;Arial;") + large("blackish;") + rest("B"), "Wrong name length", 26, 0},
         {"rest of line", "LEGEND;;pinkish\nX\n", 15, 9, 'R', Msg::WrongColor,
          black("LEGEND;;") + "<font color='red' size='5'>pinkish", "Wrong color", 16, 0},
-        {"rest of line from the start", "pinkish", 8, 1, 'R', Msg::WrongColor,
+        {"rest of line from the start to the end of the file", "pinkish", 8, 1, 'R', Msg::WrongColor,
          "<font color='red' size='5'>pinkish", "Wrong color", 7, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Fixture f(c.text, c.read);
         f.sc.field_column = c.field_column;
-        if (c.op == 'E') {
-            report_expected(f.run, f.sc, c.message.substr(15));
-        } else if (c.op == 'R') {
-            report_rest_of_line(f.run, f.sc, c.msg);
-        } else {
-            report_field(f.run, f.sc, c.msg);
-        }
+        if (c.op == 'E') report_expected(f.run, f.sc, c.message.substr(15));
+        if (c.op == 'F') report_field(f.run, f.sc, c.msg);
+        if (c.op == 'R') report_rest_of_line(f.run, f.sc, c.msg);
         EXPECT_EQ(f.log(), "<font color='red'>Line 1:</font> " + c.echo + "</font><br>\n" +
                                "<font color='red'>" + c.message + "</font><br>\n");
         EXPECT_EQ(f.run.file_error, 1);
-        EXPECT_EQ(f.sc.pos, c.pos);
-        EXPECT_EQ(f.sc.at_eof, c.at_eof);
+        EXPECT_EQ(std::pair(f.sc.pos, f.sc.at_eof), std::pair(c.pos, c.at_eof));
     }
 }
 
 TEST(Diagnostics, LineNumberCatalogTextsAndTheMessageAlone) {
     Fixture f("one\ntwo\n", 4);
     f.sc.start_line();
-    f.sc.next_char();
-    f.sc.next_char();
+    f.sc.next_char(), f.sc.next_char();
     f.run.catalog.at_index(static_cast<int>(Msg::Line)) = "Zeile";
     f.run.catalog.at_index(static_cast<int>(Msg::ItIsExpected)) = "Erwartet";
     report_expected(f.run, f.sc, "1 2");

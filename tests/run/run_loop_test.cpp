@@ -79,11 +79,6 @@ TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
     EXPECT_EQ(e.console.str(), out);
 }
 
-// A file system on which nothing can be created.
-struct ReadOnlyFileSystem : MemoryFileSystem {
-    std::unique_ptr<OutputFile> open_write(const std::string&) override { return nullptr; }
-};
-
 TEST(RunLoop, FailuresOfTheRunItself) {
     Session r;
     r.platform.has_current_dir = false;
@@ -105,7 +100,6 @@ TEST(RunLoop, FailuresOfTheRunItself) {
     EXPECT_EQ(m.console.str(), kStartConsole + "Messages are inputted from /prog/qplotmsg.htm\n" +
                                    "Errors are found in file /prog/qplotmsg.htm. File does not used.\n" +
                                    "File x.qpj does not found\n" + kEndConsole);
-    EXPECT_EQ(m.log().rfind(kHead, 0), 0u);
 }
 
 TEST(RunLoop, NamesLongerThanAPathAreRefused) {

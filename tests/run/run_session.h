@@ -47,6 +47,11 @@ struct Session {
     }
 };
 
+// A file system on which nothing can be created.
+struct ReadOnlyFileSystem : MemoryFileSystem {
+    std::unique_ptr<OutputFile> open_write(const std::string&) override { return nullptr; }
+};
+
 // A chart description with one series, free of errors.
 inline const std::string kGoodChart = "AREA;0;0;300;200;white;c;;;;\nD1;L1;2;red;;Sales;;1;2;3;\n";
 
