@@ -74,11 +74,9 @@ inline ChartState series_chart() {
     st.Cx1 = 50;
     st.Cx2 = 350;
     st.Xi = 3;
-    st.Xstepr = st.Xstepm = 100;
+    st.Xstepr = st.Xstepm = st.Y1max = 100;
     st.dXstepm = 50;
     st.Y1p = 1;
-    st.Y1min = st.Y2min = st.Y1xlocate = st.Y2xlocate = 0;
-    st.Y1max = 100;
     st.Y2max = 10;
     st.Y1xrow = st.Y2xrow = 250;
     return st;
