@@ -11,10 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "chart_state.h"
 #include "reader.h"
 #include "run_context.h"
-#include "scanner.h"
 
 namespace qp {
 

@@ -1,6 +1,5 @@
-// D records (heads, type fields, sizes, colours, texts, values, limits) and
-// the finishing of the series read: defaults, ranges, missing data, stacking
-// totals, legend entries, bar groups and ids.
+// D records, and the finishing of the series read: defaults, ranges, missing
+// data, stacking totals, legend entries, bar groups and ids.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,13 +24,12 @@ TEST(SeriesRecord, HeadsTypesSizesColoursAndTexts) {
     EXPECT_EQ(series(b.d1(1)) + "/" + series(b.st.D2rec[0]), "R1|-1|||||1|2|-1/M4|-1|||||1|3|-1");
     EXPECT_EQ(series(b.d1(2)), "L3|-1|||||1|4|-1");
     EXPECT_EQ(series(b.d1(3)), "M1|12|red|#aB|  Sales, East |http://x/a b|-1|5|0");
-    // A colour name that the line end cuts off is not tested.
-    EXPECT_EQ(series(b.d1(4)), "L1|2147483647|blue|rd|||-1|6|-1");
+    EXPECT_EQ(series(b.d1(4)), "L1|2147483647|blue|rd|||-1|6|-1");   // a name cut off by the line end
     EXPECT_EQ(series(b.d1(5)), "L1|-1|||" + x119 + "||-1|7|0");
 }
 
 TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
-    const std::string a21(21, 'a'), x119(119, 'x'), digits = "\nIt is expected 01234567890\n";
+    const std::string a21(21, 'a'), x119(119, 'x'), value = "\nIt is expected 01234567890\n";
     const std::string types = "\nIt is expected L M P R V l m p r v\n", semicolon = "\nIt is expected ;\n";
     const std::string color = "\nWrong color\n";
     expect_logs({
@@ -47,13 +45,12 @@ TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
         {"D1;L;;" + a21 + ";\n", "Line 1: D1;L;;[" + a21 + "];" + color},
         {"D1;L;;#12g;\n", "Line 1: D1;L;;#12[g];\nIt is expected 01234567890ABCDEFabcdef\n"},
         {"D1;L;;;;" + x119 + "y;;1\n", "Line 1: D1;L;;;;[" + x119 + "y];;1\nWrong name length\n"},
-        {"D1;L;;;;;;1-2\n", "Line 1: D1;L;;;;;;1[-]2" + digits}, {"D1;L;;;;;;--1\n", "Line 1: D1;L;;;;;;-[-]1" + digits},
-        {"D1;L;;;;;;1.2,3\n", "Line 1: D1;L;;;;;;1.2[,]3" + digits},
+        {"D1;L;;;;;;1-2\n", "Line 1: D1;L;;;;;;1[-]2" + value}, {"D1;L;;;;;;--1\n", "Line 1: D1;L;;;;;;-[-]1" + value},
+        {"D1;L;;;;;;1.2,3\n", "Line 1: D1;L;;;;;;1.2[,]3" + value},
         // An error on a continuation line echoes from the record start.
-        {"D1;L;;;;;;1\\\n2x\n", "Line 2: D1;L;;;;;;1\\\n2[x]" + digits},
+        {"D1;L;;;;;;1\\\n2x\n", "Line 2: D1;L;;;;;;1\\\n2[x]" + value},
     });
-    // Heads cut short make no series; later errors keep the slot as far as
-    // it was read, and a too long text ends the record.
+    // Heads cut short make no series; other errors keep the slot as far as read.
     ChartBench b;
     b.read("D1\nD2;\nD3;L\n");
     EXPECT_EQ(join(b.st.D1num, b.st.D2num), "-1|-1");
@@ -69,8 +66,7 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
            "D1;L;;;;;;1;2\\\n3;4\nD1;L;;;;;;1;2;\\\n3;4\n"
            // "#" ends the record after storing the value in hand.
            "D1;L;;;;;;5#6;7\n D1;L;;;;a#b;;1;#\n"
-           // 16777216 * 10 + 1 rounds to 167772160 after each digit; the
-           // whole number rounded once would give 167772176.
+           // 16777216 * 10 + 1 rounds to 167772160; 167772171 rounded once is 167772176.
            "D1;L;;;;;;167772171\n");
     EXPECT_EQ(join(b.run.file_error, b.log(), b.st.D1num, b.d1(7).text), "0||8|a#b");
     const char* expected[] = {"2|1|1e-36|3", "1|1|2", "3|-0.5|1.5|1e-36|1e-36", "1|4|2", "2|1|23|4",
@@ -82,9 +78,8 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
     }
 }
 
-// D7: the 1001st value is reported at the first character of its field,
-// the field whose ";" overflowed the row; the 101st series of an axis at
-// its type letter, and it is then read into the last slot.
+// The 1001st value is reported at its field, whose ";" overflowed the row;
+// the 101st series at its type letter, and it then takes the last slot.
 TEST(SeriesRecord, ValueAndSeriesLimits) {
     std::string ones, text;
     for (int i = 0; i < 999; ++i) ones += "1;";
@@ -153,12 +148,11 @@ TEST(SeriesFinishing, SizesColoursAndLegendEntries) {
     EXPECT_EQ(entry(b.d1(3)) + entry(b.d1(4)), "North|black|white|1/|black|white|-1/");
     EXPECT_EQ(entry(b.st.D2rec[0]) + entry(b.st.D2rec[1]),
               "Sales, East 2024|#abcd00|white|1/O'Brien region|black|white|1/");
-    // D6: the longest label as the legend shows it: "Sales, East 2024"
-    // whole, "O'Brien region" only up to its apostrophe.
+    // Labels as the legend shows them: "O'Brien region" up to its apostrophe.
     EXPECT_EQ(join(b.st.Lgnum, b.st.Lmaxtext), "3|16");
 }
 
-TEST(SeriesFinishing, BarGroupsIntervalsAndTheCrossingOfTheXAxis) {
+TEST(SeriesFinishing, BarGroupsIntervalsCrossingAndIds) {
     ChartBench b;
     const ChartState& s = b.st;
     b.finish("X|+\nD1;R;50;;;;;1\nD1;R;80;;;;;1\nD2;L;;;;;;1\n");
@@ -166,13 +160,10 @@ TEST(SeriesFinishing, BarGroupsIntervalsAndTheCrossingOfTheXAxis) {
               "2|50|-1|1|0|0|-1");
     b.finish("X|+\nY2;;;;;;;5\nD1;RS;;;;;;1\nD1;RS;900;;;;;1\nD2;R;900;;;;;1\n");
     EXPECT_EQ(join(s.kolR1_D1, s.intR1_D1, s.XYcross, s.kolR1_D2, s.intR1_D2, s.Y2xlocate), "1|100|1|1|500|5");
-}
-
-TEST(SeriesFinishing, IdsJoinTheChartIdAndTheRecordOrdinal) {
-    ChartBench b;
+    // Ids join the chart id and the record ordinal.
     b.finish("AREA;;;;;;chart1\nD2;L;;;;;;1\nD1;L;;;;;;1\n");
     EXPECT_EQ(join(b.st.D2rec[0].id, b.d1(0).id), "chart1_1|chart1_2");
-    // D5: a long chart id is cut from its end; "_" and the ordinal stay whole.
+    // A long chart id is cut from its end; "_" and the ordinal stay whole.
     const std::string aid = "c" + std::string(254, 'a');
     std::string text = "AREA;;;;;;" + aid + "\n";
     for (int i = 0; i < 11; ++i) text += "D2;L;;;;;;1\n";
