@@ -79,22 +79,5 @@ TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
     }
 }
 
-TEST(Diagnostics, LineNumberCatalogTextsAndTheMessageAlone) {
-    Fixture f("one\ntwo\n", 4);
-    f.sc.start_line();
-    f.sc.next_char(), f.sc.next_char();
-    f.run.catalog.at_index(static_cast<int>(Msg::Line)) = "Zeile";
-    f.run.catalog.at_index(static_cast<int>(Msg::ItIsExpected)) = "Erwartet";
-    report_expected(f.run, f.sc, "1 2");
-    EXPECT_EQ(f.log(), "<font color='red'>Zeile 2:</font> " + black("t") + large("w") + rest("o") +
-                           "</font><br>\n<font color='red'>Erwartet 1 2</font><br>\n");
-
-    Fixture m("D1;L;\n", 3);
-    report_message(m.run, Msg::DataMiss);
-    EXPECT_EQ(m.log(), "<font color='red'>Data miss</font><br>\n");
-    EXPECT_EQ(m.sc.pos, 3u);
-    EXPECT_EQ(m.run.file_error, 1);
-}
-
 }  // namespace
 }  // namespace qp

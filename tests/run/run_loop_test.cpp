@@ -47,16 +47,28 @@ TEST(RunLoop, JobFileLines) {
     }
 }
 
-TEST(RunLoop, BellOnlyForFilesNamedOnTheCommandLine) {
-    Session r;   // a chart file after a job is opened by its own path
-    r.fs.files["a.csv"] = r.fs.files["in/b.csv"] = kGoodChart;
+TEST(RunLoop, JobDirectoriesAndTheBellForCommandLineFilesOnly) {
+    // The job's directories place the chart file, its stencils and its page,
+    // but not the heading and ending files; a later AREA record announces
+    // its stencil as an ordinary input.  A chart file after a job is opened
+    // by its own path, and its page goes to the job's output directory.
+    Session r;
     r.fs.files["j.qpj"] = "in\nout\nb.csv\n";
+    r.fs.files["in/b.csv"] = "AREA;;;;;;;st.txt;;h.txt;e.txt;\nD1;L;;;;;;1\nAREA;;;;;;;st.txt;;;\nD1;L;;;;;;2\n";
+    r.fs.files["in/st.txt"] = "TITLE;;;;;;Sales\n";
+    r.fs.files["h.txt"] = r.fs.files["e.txt"] = "x\n";
+    r.fs.files["a.csv"] = kGoodChart;
     EXPECT_EQ(r.run({"j.qpj", "a.csv"}), 0);
-    const std::string console = r.console.str();
-    EXPECT_NE(console.find("\nInput from in/b.csv\nFile in/b.csv OK\n"), std::string::npos);
-    EXPECT_NE(console.find("\nInput from a.csv\n\aFile a.csv OK\n"), std::string::npos);
-    EXPECT_EQ(std::count(console.begin(), console.end(), '\a'), 1);
-    EXPECT_NE(r.log().find("<br>\nFile a.csv OK<br>\n"), std::string::npos);
+    EXPECT_EQ(r.console.str(), kStartConsole + "Input data is placed in in/\nOutput data will be placed "
+                                               "into out/\nInput from in/b.csv\nStencil is inputted from "
+                                               "in/st.txt\nInput from in/st.txt\nFile in/b.csv OK\n" +
+                                   "Input from a.csv\n\aFile a.csv OK\n" + kEndConsole);
+    EXPECT_NE(r.log().find("<br>\nStencil is inputted from in/st.txt<br>\nHeading file is h.txt<br>\n"
+                           "Ending file is e.txt<br>\nFile out/b.htm is generated<br>\n"
+                           "Input from in/st.txt<br>\nFile out/b.htm is generated<br>\n"
+                           "File in/b.csv OK<br>\nInput from a.csv<br>\nFile out/a.htm is generated<br>\n"
+                           "File a.csv OK<br>\n"),
+              std::string::npos);
 }
 
 TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
@@ -169,27 +181,6 @@ TEST(WholeRun, RunLogTakesCatalogTextsEverywhereWhileTheConsoleKeepsBuiltIns) {
                   "M5 \xB9 1 M19</font><br>\n" + red + "M23 c.csv </font><br>\n" + red +
                   "M1: x.txt M34</font><br>\nM8 nf.csv<br>\n" + red + "M2 nf.csv M26</font><br>\n" +
                   "M8 j.qpj<br>\nM7 in/<br>\n" + red + "M2 j.qpj: M19</font><br>\n" + kEndLog);
-}
-
-TEST(WholeRun, JobDirectoriesPlaceStencilsAndPagesButNotHeadingOrEndingFiles) {
-    Session run;
-    run.fs.files["j.qpj"] = "in\nout\nc.csv\n";
-    run.fs.files["in/c.csv"] =
-        "AREA;;;;;;;st.txt;;h.txt;e.txt;\nD1;L;;;;;;1\nAREA;;;;;;;st.txt;;;\nD1;L;;;;;;2\n";
-    run.fs.files["in/st.txt"] = "TITLE;;;;;;Sales\n";
-    run.fs.files["h.txt"] = "HEAD\n";
-    run.fs.files["e.txt"] = "END\n";
-    EXPECT_EQ(run.run({"j.qpj"}), 0);
-    // The later AREA record announces its stencil as an ordinary input.
-    EXPECT_EQ(run.console.str(), kStartConsole + "Input data is placed in in/\n" +
-                                     "Output data will be placed into out/\nInput from in/c.csv\n" +
-                                     "Stencil is inputted from in/st.txt\nInput from in/st.txt\n" +
-                                     "File in/c.csv OK\n" + kEndConsole);
-    EXPECT_NE(run.log().find("<br>\nStencil is inputted from in/st.txt<br>\nHeading file is h.txt<br>\n"
-                             "Ending file is e.txt<br>\nFile out/c.htm is generated<br>\n"
-                             "Input from in/st.txt<br>\nFile out/c.htm is generated<br>\n"),
-              std::string::npos);
-    EXPECT_EQ(run.fs.files["out/c.htm"].rfind("HEAD\n", 0), 0u);
 }
 
 }  // namespace
