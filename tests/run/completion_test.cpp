@@ -1,3 +1,4 @@
+// Completing the chart state before drawing: defaults, Y ranges, legend.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -22,12 +23,9 @@ TEST(Completion, FieldsLeftEmptyTakeTheirDefaults) {
     st.Awidth = 0, st.Aheight = 305, st.Cleft = 25, st.B = 1, st.Bwidth = 0, st.Xgrad = 180, st.Xwidth = 9;
     complete_fields(st);
     // Margins: 400 x 0.1 and 305 x 0.1 = 30.5 with the fraction dropped.
-    EXPECT_EQ(std::to_string(st.Awidth) + " " + st.Abgcolor + " " + std::to_string(st.Cleft) + " " +
-                  std::to_string(st.Cright) + " " + std::to_string(st.Ctop) + " " +
-                  std::to_string(st.Cbottom) + " " + std::to_string(st.Bwidth) + " " +
-                  std::to_string(st.Xgrad) + " " + std::to_string(st.Xwidth) + " " + st.X[0] + " " +
-                  st.X[999],
-              "400 white 25 40 30 30 1 0 5 1 1000");
+    EXPECT_EQ(std::vector<int>({st.Awidth, st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Bwidth, st.Xgrad, st.Xwidth}),
+              std::vector<int>({400, 25, 40, 30, 30, 1, 0, 5}));
+    EXPECT_EQ(st.Abgcolor + " " + st.X[0] + " " + st.X[999], "white 1 1000");
 }
 
 TEST(Completion, YRangesFromLimitsAndData) {
