@@ -39,25 +39,30 @@ std::string quoted_attr(std::string_view name, std::string_view value) {
 
 void VmlWriter::emit(std::string_view format, std::initializer_list<Arg> args) {
     auto arg = args.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        if (c != '%' || i + 1 == format.size() || arg == args.end()) {
-            out_.push_back(c);
-            continue;
+    std::size_t i = 0;
+    while (i < format.size()) {
+        // The literal text up to the next conversion goes in one piece.
+        std::size_t mark = format.find('%', i);
+        if (mark == std::string_view::npos || mark + 1 == format.size() ||
+            arg == args.end()) {
+            out_.append(format.substr(i));
+            break;
         }
-        const char conversion = format[++i];
+        out_.append(format.substr(i, mark - i));
+        const char conversion = format[mark + 1];
+        i = mark + 2;
         if (conversion == 'd') {
             char buf[24];
             auto res = std::to_chars(buf, buf + sizeof buf, arg->number);
             out_.append(buf, res.ptr);
         } else if (conversion == 'q') {
-            for (char t : arg->text) {
-                if (t == '\'') {
-                    out_ += "&#39;";
-                } else {
-                    out_ += t;
-                }
+            std::string_view text = arg->text;
+            for (std::size_t q; (q = text.find('\'')) != std::string_view::npos;) {
+                out_.append(text.substr(0, q));
+                out_ += "&#39;";
+                text.remove_prefix(q + 1);
             }
+            out_.append(text);
         } else {
             out_.append(arg->text);
         }
