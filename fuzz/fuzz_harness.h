@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -44,10 +45,35 @@ public:
         return true;
     }
 
+    // Bytes written to each page.  Pages are counted, not kept, so that a
+    // hostile input's large page costs no memory; the run log is kept.
+    std::map<std::string, std::size_t> page_bytes;
+
     std::unique_ptr<OutputFile> open_write(const std::string& path) override {
-        if (path.find("full") != std::string::npos) unwritable[path] = true;
-        return MemoryFileSystem::open_write(path);
+        const bool full = path.find("full") != std::string::npos;
+        if (path.size() >= 12 && path.compare(path.size() - 12, 12, "qplotlog.htm") == 0) {
+            if (full) unwritable[path] = true;
+            return MemoryFileSystem::open_write(path);
+        }
+        page_bytes[path] = 0;
+        return std::make_unique<CountingFile>(page_bytes[path], full);
     }
+
+private:
+    class CountingFile : public OutputFile {
+    public:
+        CountingFile(std::size_t& count, bool full) : count_(count), full_(full) {}
+        bool write(std::string_view bytes) override {
+            if (full_) return false;
+            count_ += bytes.size();
+            return true;
+        }
+        bool close() override { return !full_; }
+
+    private:
+        std::size_t& count_;
+        bool full_;
+    };
 };
 
 // The three parts of a job input: job file, chart description file and
@@ -91,8 +117,9 @@ struct Outcome {
 inline void count_output(const FuzzFileSystem& fs, std::size_t inputs, Outcome* out) {
     std::size_t total = 0;
     for (const auto& [name, text] : fs.files) total += text.size();
+    for (const auto& [name, count] : fs.page_bytes) total += count;
     out->bytes_written = total;
-    out->files_written = fs.files.size() - inputs;
+    out->files_written = fs.files.size() + fs.page_bytes.size() - inputs;
 }
 
 // Arbitrary bytes as one chart description file named on the command line.

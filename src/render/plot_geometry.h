@@ -10,8 +10,13 @@
 namespace qp {
 
 // A tick or label walk, or any other loop whose count comes from input
-// numbers, writes at most this many elements and then stops.
-inline constexpr int kMaxWalkElements = 100000;
+// numbers, writes at most this many elements and then stops.  The fuzz
+// build lowers it (QP_WALK_LIMIT), so that its instrumented runs of hostile
+// scales stay quick while taking the same paths.
+#ifndef QP_WALK_LIMIT
+#define QP_WALK_LIMIT 100000
+#endif
+inline constexpr int kMaxWalkElements = QP_WALK_LIMIT;
 
 inline int plot_left(const ChartState& st) {
     return clamp_to_int(static_cast<long long>(st.Aleft) + st.Cleft);
