@@ -13,7 +13,7 @@ namespace {
 using Calls = std::vector<std::string>;
 const std::string kLetters = "\nIt is expected A B P D L T X Y\n";
 
-TEST(RecordScanner, LinesDefaultsAndSeriesCount) {
+TEST(RecordScanner, LinesDefaultsSeriesCountAndPresence) {
     ChartBench b;
     b.read("TITLE;;;;;;Sales\nX;;;;;;;;;;a;b;c;Mar;\nD1;L;;;;;;7;8\nLEGEND\n");
     // The next file starts from the defaults, X labels too; value tables stay.
