@@ -37,7 +37,7 @@ std::string painted(Paint paint) {
 TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
     const std::string oval = "<v:oval  fillcolor='yellow' strokecolor='red' strokeweight='";
     const std::string title = "title='Bob&#39;s'", id = "id='c_2'", link = "href='a.htm'";
-    const std::pair<int, std::string> cases[] = {
+    const std::pair<int, std::string> cases[] = {   // size x 10 + shape, the elements
         // Shape 2, size 10: s = round(7.1) = 7, odd, so 8, from x - 4;
         // size 20: 14 stays even, and the stroke weight is 2 from size 20.
         {10 * 10 + 2, bar(196, 96, 8, 8)},
@@ -124,8 +124,7 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
 
     // On the grid positions D1 takes round(5 / 2.0) = 3 pixels at position
     // 0, too narrow for a stroke weight; position 3 is cut at Cx2 = 350.
-    ChartState edge = test::series_chart();
-    st = edge;
+    st = test::series_chart();
     st.XYcross = 1;
     st.kolR1_D1 = st.kolR1_D2 = 1;
     st.Rwidth_D1 = st.Rwidth_D2 = 5;
