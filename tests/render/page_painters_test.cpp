@@ -81,6 +81,32 @@ TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
     EXPECT_EQ(count_of(r.page, "<v:group style='antialias:false;width:400px"), 0);
 }
 
+TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
+    // 2 x 10 series of 1,000 values: a page of several megabytes.
+    const auto large = [](Drive& r) {
+        test::scale_0_100(r.st, 1);
+        test::scale_0_100(r.st, 2);
+        r.st.Xi = 1000;
+        for (int s = 0; s < 20; ++s) test::add_series(r.st, 1 + s % 2, "M3", std::vector<float>(1000, 40.0f));
+    };
+    Drive whole, pieces;
+    large(whole);
+    large(pieces);
+    whole.render();
+    std::string handed;
+    int spills = 0;
+    render_chart(pieces.st, pieces.run, pieces.page, [&] {
+        EXPECT_GE(pieces.page.size(), VmlWriter::kSpillBytes);
+        EXPECT_LT(pieces.page.size(), VmlWriter::kSpillBytes + 4096);
+        handed += pieces.page;
+        pieces.page.clear();
+        ++spills;
+    });
+    handed += pieces.page;
+    EXPECT_GE(spills, 2);
+    EXPECT_EQ(handed, whole.page);
+}
+
 TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     Drive r;
     test::scale_0_100(r.st, 1);
