@@ -28,10 +28,12 @@ std::string fixed_text(double value, int width, int decimals) {
 
 std::string quoted_attr(std::string_view name, std::string_view value) {
     if (value.empty()) return {};
-    std::string s(name);
-    s += "='";
-    s += VmlWriter::escape_attr(value);
-    s += '\'';
+    std::string s;
+    s.reserve(name.size() + value.size() + 3);
+    s.append(name);
+    s.append("='");
+    s.append(VmlWriter::escape_attr(value));
+    s.push_back('\'');
     return s;
 }
 
@@ -77,13 +79,12 @@ std::string VmlWriter::escape_attr(std::string_view text, char quote) {
     const std::string_view ref = quote == '"' ? "&quot;" : "&#39;";
     std::string s;
     s.reserve(text.size());
-    for (char c : text) {
-        if (c == quote) {
-            s += ref;
-        } else {
-            s += c;
-        }
+    for (std::size_t q; (q = text.find(quote)) != std::string_view::npos;) {
+        s.append(text.substr(0, q));
+        s.append(ref);
+        text.remove_prefix(q + 1);
     }
+    s.append(text);
     return s;
 }
 
