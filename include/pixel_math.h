@@ -32,6 +32,16 @@ inline float as_single(double x) {
     return static_cast<float>(x);
 }
 
+// The same for doubles, without widening (the common, quicker case).
+inline int truncate_to_int(double x) {
+    if (std::isnan(x)) return 0;
+    if (x >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (x <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(x);
+}
+
+inline int round_to_int(double x) { return truncate_to_int(std::round(x)); }
+
 inline int round_to_int(long double x) {
     if (std::isnan(x)) return 0;
     return truncate_to_int(std::round(x));

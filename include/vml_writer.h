@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "pixel_math.h"
 
@@ -177,11 +178,19 @@ private:
         std::string_view text;
         bool is_text = true;
     };
-    // Appends `format` with its conversions filled from `args` in order:
-    // %d a whole number, %s a text as it stands, %q a text inside a '...'
-    // attribute value (its apostrophes escaped).  Every element's exact
-    // text is one such format.
-    void emit(std::string_view format, std::initializer_list<Arg> args);
+    // An element's exact text with its conversions, split once: %d a whole
+    // number, %s a text as it stands, %q a text inside a '...' attribute
+    // value (its apostrophes escaped).
+    struct Format {
+        explicit Format(std::string_view text);
+        struct Piece {
+            std::string_view literal;   // the text before the conversion
+            char conversion;            // 'd', 's', 'q', or 0 after the last
+        };
+        std::vector<Piece> pieces;
+    };
+    // Appends `format` with its conversions filled from `args` in order.
+    void emit(const Format& format, std::initializer_list<Arg> args);
 
     std::string& out_;
     std::function<void()> spill_;

@@ -10,7 +10,8 @@ namespace qp {
 int map_x(const ChartState& st, int i) {
     // Positions are formed in extended precision and rounded once.
     const long double x = static_cast<long double>(i) * st.Xstepm + st.dXstepm;
-    return round_to_int(std::round(x) + static_cast<long double>(st.Cleft) + st.Aleft);
+    // The rounded position is a whole number, exact as a double.
+    return truncate_to_int(static_cast<double>(std::round(x)) + st.Cleft + st.Aleft);
 }
 
 int map_y(const ChartState& st, const YAxis& axis, float v) {
@@ -22,7 +23,7 @@ int map_y(const ChartState& st, const YAxis& axis, float v) {
     if (max == min) return clamp_to_int(top);
     const long double h = plot_height(st);
     const long double row = (max - static_cast<long double>(v)) * (h / (max - min));
-    return round_to_int(std::round(row) + static_cast<long double>(top));
+    return truncate_to_int(static_cast<double>(std::round(row)) + static_cast<double>(top));
 }
 
 void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
