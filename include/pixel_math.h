@@ -42,6 +42,21 @@ inline int truncate_to_int(double x) {
 
 inline int round_to_int(double x) { return truncate_to_int(std::round(x)); }
 
+// round(x) of a position formed in double precision, given only when the
+// same position formed in extended precision rounds to the same whole
+// number: x is moderate (the two differ by far less than kHalfMargin) and
+// lies further than that from every half.
+inline bool round_clear_of_halves(double x, double* whole) {
+    constexpr double kLimit = 1e9;
+    constexpr double kHalfMargin = 1e-6;
+    if (!(std::fabs(x) < kLimit)) return false;   // also NaN
+    const double t = static_cast<double>(static_cast<long long>(x));
+    const double frac = std::fabs(x - t);
+    if (std::fabs(frac - 0.5) <= kHalfMargin) return false;
+    *whole = frac < 0.5 ? t : (x < 0 ? t - 1 : t + 1);
+    return true;
+}
+
 inline int round_to_int(long double x) {
     if (std::isnan(x)) return 0;
     return truncate_to_int(std::round(x));

@@ -10,11 +10,9 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "pixel_math.h"
 
@@ -30,6 +28,16 @@ struct TextStyle {
     std::string_view font;
     std::string_view color;
     std::string_view bgcolor;
+};
+
+// The text of an element's format, as a template argument.
+template <std::size_t N>
+struct FormatText {
+    char text[N]{};
+    constexpr FormatText(const char (&s)[N]) {
+        for (std::size_t i = 0; i < N; ++i) text[i] = s[i];
+    }
+    constexpr std::size_t size() const { return N - 1; }
 };
 
 class VmlWriter {
@@ -167,33 +175,21 @@ public:
                      const TextStyle& style, std::string_view text);
 
 private:
-    // One argument of an element's format: a whole number or a text.
-    struct Arg {
-        Arg(int v) : number(v), is_text(false) {}
-        Arg(long long v) : number(v), is_text(false) {}
-        Arg(std::string_view v) : text(v) {}
-        Arg(const std::string& v) : text(v) {}
-        Arg(const char* v) : text(v) {}
-        long long number = 0;
-        std::string_view text;
-        bool is_text = true;
-    };
-    // An element's exact text with its conversions, split once: %d a whole
-    // number, %s a text as it stands, %q a text inside a '...' attribute
-    // value (its apostrophes escaped).
-    struct Format {
-        explicit Format(std::string_view text);
-        struct Piece {
-            std::string_view literal;   // the text before the conversion
-            char conversion;            // 'd', 's', 'q', or 0 after the last
-        };
-        std::vector<Piece> pieces;
-    };
-    // Appends `format` with its conversions filled from `args` in order.
-    void emit(const Format& format, std::initializer_list<Arg> args);
+    // Appends the element of format F with its conversions filled from
+    // `args` in order (defined with the format machinery).
+    template <FormatText F, typename... A>
+    void emit(const A&... args);
+    // Room for `bytes` more at the page's end, for an element too large for
+    // the stack; end_element() gives back what the element did not use.
+    char* grow_page(std::size_t bytes);
+    void end_element(const char* start, const char* local, const char* end);
+
+    // Elements up to this size are formatted on the stack.
+    static constexpr std::size_t kElementBytes = 1024;
 
     std::string& out_;
     std::function<void()> spill_;
+    std::size_t grown_from_ = 0;   // the page size before grow_page()
 };
 
 }  // namespace qp

@@ -8,7 +8,14 @@
 namespace qp {
 
 int map_x(const ChartState& st, int i) {
-    // Positions are formed in extended precision and rounded once.
+    // Positions are formed in extended precision and rounded once; double
+    // precision gives the same whole number for all but the positions that
+    // lie right at a half.  (The product of an index and a float is exact
+    // in both.)
+    double whole;
+    if (round_clear_of_halves(i * static_cast<double>(st.Xstepm) + st.dXstepm, &whole)) {
+        return truncate_to_int(whole + st.Cleft + st.Aleft);
+    }
     const long double x = static_cast<long double>(i) * st.Xstepm + st.dXstepm;
     // The rounded position is a whole number, exact as a double.
     return truncate_to_int(static_cast<double>(std::round(x)) + st.Cleft + st.Aleft);
@@ -21,6 +28,13 @@ int map_y(const ChartState& st, const YAxis& axis, float v) {
     // A scale of zero width has no pixels per unit: every value sits on
     // its crossing row, which is the plot top for such a scale.
     if (max == min) return clamp_to_int(top);
+    double whole;
+    const double h_double = plot_height(st);
+    const double row_double = (static_cast<double>(axis.max) - static_cast<double>(v)) *
+                              (h_double / (static_cast<double>(axis.max) - axis.min));
+    if (round_clear_of_halves(row_double, &whole)) {
+        return truncate_to_int(whole + static_cast<double>(top));
+    }
     const long double h = plot_height(st);
     const long double row = (max - static_cast<long double>(v)) * (h / (max - min));
     return truncate_to_int(static_cast<double>(std::round(row)) + static_cast<double>(top));

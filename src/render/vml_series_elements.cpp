@@ -3,33 +3,32 @@
 // labels, pie sectors and legend texts.
 #include "vml_writer.h"
 
+#include "render/vml_format.h"
+
 namespace qp {
 
 void VmlWriter::series_rect(std::string_view id, std::string_view fill,
                             std::string_view stroke, int weight, int top, int left,
                             int width, int height, std::string_view link,
                             std::string_view title) {
-    static const Format format{"<v:rect %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n"};
-    emit(format, {id, fill, stroke, weight, top, left, width, height, link, title});
+    emit<"<v:rect %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n">(id, fill, stroke, weight, top, left, width, height, link, title);
 }
 
 void VmlWriter::series_rect_unweighted(std::string_view id, std::string_view fill,
                                        std::string_view stroke, int top, int left,
                                        int width, int height, std::string_view link,
                                        std::string_view title) {
-    static const Format format{"<v:rect %s fillcolor='%q' strokecolor='%q' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n"};
-    emit(format, {id, fill, stroke, top, left, width, height, link, title});
+    emit<"<v:rect %s fillcolor='%q' strokecolor='%q' "
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n">(id, fill, stroke, top, left, width, height, link, title);
 }
 
 void VmlWriter::series_oval(std::string_view id, std::string_view fill,
                             std::string_view stroke, int weight, int top, int left,
                             int width, int height, std::string_view link,
                             std::string_view title) {
-    static const Format format{"<v:oval %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:oval>\n"};
-    emit(format, {id, fill, stroke, weight, top, left, width, height, link, title});
+    emit<"<v:oval %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:oval>\n">(id, fill, stroke, weight, top, left, width, height, link, title);
 }
 
 void VmlWriter::series_triangle(std::string_view id, std::string_view fill,
@@ -37,28 +36,25 @@ void VmlWriter::series_triangle(std::string_view id, std::string_view fill,
                                 Point p2, Point p3, std::string_view link,
                                 std::string_view title) {
     // Closed by repeating its first point.
-    static const Format format{"<v:polyline %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
+    emit<"<v:polyline %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
         "style='position:absolute' points='%d,%d %d,%d %d,%d %d,%d' %s  %s>\n"
-        "</v:polyline>\n"};
-    emit(format, {id, fill, stroke, weight, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p1.x, p1.y, link,
-          title});
+        "</v:polyline>\n">(id, fill, stroke, weight, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p1.x, p1.y, link,
+          title);
 }
 
 void VmlWriter::area_polyline(std::string_view id, std::string_view fill,
                               std::string_view stroke, Point p1, Point p2, Point p3,
                               Point p4, std::string_view link, std::string_view title) {
-    static const Format format{"<v:polyline %s style='position:absolute' fillcolor='%q' strokecolor='%q' "
-        "points='%d,%d %d,%d %d,%d %d,%d' %s %s>\n</v:polyline>\n"};
-    emit(format, {id, fill, stroke, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, link, title});
+    emit<"<v:polyline %s style='position:absolute' fillcolor='%q' strokecolor='%q' "
+        "points='%d,%d %d,%d %d,%d %d,%d' %s %s>\n</v:polyline>\n">(id, fill, stroke, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, link, title);
 }
 
 void VmlWriter::series_value_open(std::string_view id, int top, int left, int height,
                                   int width, const TextStyle& s, std::string_view link,
                                   std::string_view title) {
-    static const Format format{"<v:shape %s style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
-        "font:%q normal %q %d %q;color:%q;background:%q' %s  %s>\n"};
-    emit(format, {id, top, left, height, width, s.italic, s.bold, s.size, s.font, s.color,
-          s.bgcolor, link, title});
+    emit<"<v:shape %s style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
+        "font:%q normal %q %d %q;color:%q;background:%q' %s  %s>\n">(id, top, left, height, width, s.italic, s.bold, s.size, s.font, s.color,
+          s.bgcolor, link, title);
 }
 
 void VmlWriter::pie_sector(int width, int height, int cx, int cy, int r, long long start,
@@ -67,18 +63,16 @@ void VmlWriter::pie_sector(int width, int height, int cx, int cy, int r, long lo
                            std::string_view id, std::string_view text) {
     // The link text keeps a blank after it, so that the id text can follow.
     const std::string link = url.empty() ? std::string() : link_attr(url) + " ";
-    static const Format format{"<v:shape style='position:absolute;top:0;left:0;width:%d;height:%d' "
+    emit<"<v:shape style='position:absolute;top:0;left:0;width:%d;height:%d' "
         "coordsize='%d,%d' path='m %d,%d ae %d,%d,%d,%d,%d,%d x e' "
-        "fillcolor='%q' strokecolor='%q' %s%s %s></v:shape>\n"};
-    emit(format, {width, height, width, height, cx, cy, cx, cy, r, r, start, sweep, fill, stroke,
-          link, id_attr(id), title_attr(text)});
+        "fillcolor='%q' strokecolor='%q' %s%s %s></v:shape>\n">(width, height, width, height, cx, cy, cx, cy, r, r, start, sweep, fill, stroke,
+          link, id_attr(id), title_attr(text));
 }
 
 void VmlWriter::legend_text(int top, int left, int height, int width,
                             const TextStyle& s, std::string_view text) {
-    static const Format format{"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
-        "font:%q normal %q %d %q;color:%q' >\n<v:textbox/>%s</v:textbox/>\n</v:shape>\n"};
-    emit(format, {top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, text});
+    emit<"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
+        "font:%q normal %q %d %q;color:%q' >\n<v:textbox/>%s</v:textbox/>\n</v:shape>\n">(top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, text);
 }
 
 }  // namespace qp

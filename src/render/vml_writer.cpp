@@ -2,6 +2,8 @@
 // Each element is one format; the conversions are filled in order.
 #include "vml_writer.h"
 
+#include "render/vml_format.h"
+
 #include <charconv>
 #include <system_error>
 
@@ -39,40 +41,18 @@ std::string quoted_attr(std::string_view name, std::string_view value) {
 
 }  // namespace
 
-VmlWriter::Format::Format(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t mark = text.find('%', i);
-        if (mark == std::string_view::npos || mark + 1 == text.size()) {
-            pieces.push_back({text.substr(i), 0});
-            break;
-        }
-        pieces.push_back({text.substr(i, mark - i), text[mark + 1]});
-        i = mark + 2;
-    }
+char* VmlWriter::grow_page(std::size_t bytes) {
+    grown_from_ = out_.size();
+    out_.resize(grown_from_ + bytes);
+    return out_.data() + grown_from_;
 }
 
-void VmlWriter::emit(const Format& format, std::initializer_list<Arg> args) {
-    auto arg = args.begin();
-    for (const Format::Piece& piece : format.pieces) {
-        out_.append(piece.literal);
-        if (piece.conversion == 0 || arg == args.end()) continue;
-        if (piece.conversion == 'd') {
-            char buf[24];
-            auto res = std::to_chars(buf, buf + sizeof buf, arg->number);
-            out_.append(buf, res.ptr);
-        } else if (piece.conversion == 'q') {
-            std::string_view text = arg->text;
-            for (std::size_t q; (q = text.find('\'')) != std::string_view::npos;) {
-                out_.append(text.substr(0, q));
-                out_ += "&#39;";
-                text.remove_prefix(q + 1);
-            }
-            out_.append(text);
-        } else {
-            out_.append(arg->text);
-        }
-        ++arg;
+void VmlWriter::end_element(const char* start, const char* local, const char* end) {
+    const auto used = static_cast<std::size_t>(end - start);
+    if (start == local) {
+        out_.append(local, used);
+    } else {
+        out_.resize(grown_from_ + used);
     }
     if (spill_ && out_.size() >= kSpillBytes) spill_();
 }
@@ -101,8 +81,7 @@ std::string VmlWriter::link_attr(std::string_view url) { return quoted_attr("hre
 void VmlWriter::standard_heading(bool with_title, std::string_view title) {
     out_ += "<html>\n<xml:namespace prefix=\"v\"/>\n";
     if (with_title) {
-        static const Format format{"<title>%s</title>\n"};
-        emit(format, {title});
+        emit<"<title>%s</title>\n">(title);
     }
     out_ += "<head>\n"
             "<META Name=\"Generator\" Content=\"Quillplot\">\n"
@@ -119,18 +98,15 @@ void VmlWriter::raw(std::string_view bytes) { out_.append(bytes); }
 // --- Chart block and frame ---
 
 void VmlWriter::block_relative(int left, std::string_view id) {
-    static const Format format{"<div style='position:relative;left:%dpx' %s>\n"};
-    emit(format, {left, id});
+    emit<"<div style='position:relative;left:%dpx' %s>\n">(left, id);
 }
 
 void VmlWriter::block_absolute(int top, int left, std::string_view id) {
-    static const Format format{"<div style='position:absolute;top:%dpx;left:%dpx' %s>\n"};
-    emit(format, {top, left, id});
+    emit<"<div style='position:absolute;top:%dpx;left:%dpx' %s>\n">(top, left, id);
 }
 
 void VmlWriter::group_open(int width, int height) {
-    static const Format format{"<v:group style='antialias:false;width:%dpx;height:%dpx' coordsize='%d,%d'>\n"};
-    emit(format, {width, height, width, height});
+    emit<"<v:group style='antialias:false;width:%dpx;height:%dpx' coordsize='%d,%d'>\n">(width, height, width, height);
 }
 
 void VmlWriter::group_close() { out_ += "</v:group></div>\n"; }
@@ -138,18 +114,16 @@ void VmlWriter::group_close() { out_ += "</v:group></div>\n"; }
 void VmlWriter::background_roundrect(std::string_view arcsize, std::string_view fill,
                                      std::string_view stroke, int weight, int top,
                                      int left, int width, int height, bool shadow) {
-    static const Format format{"<v:roundrect %s  fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n"};
-    emit(format, {arcsize, fill, stroke, weight, top, left, width, height});
+    emit<"<v:roundrect %s  fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n">(arcsize, fill, stroke, weight, top, left, width, height);
     if (shadow) out_ += "<v:shadow  on=\"t\" />\n";
     out_ += "</v:roundrect>\n";
 }
 
 void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int top,
                             int left, int width, int height) {
-    static const Format format{"<v:rect fillcolor='%q' strokecolor='%q' strokeweight='1px' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n</v:rect>\n"};
-    emit(format, {fill, stroke, top, left, width, height});
+    emit<"<v:rect fillcolor='%q' strokecolor='%q' strokeweight='1px' "
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n</v:rect>\n">(fill, stroke, top, left, width, height);
 }
 
 // --- Lines ---
@@ -157,16 +131,14 @@ void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int 
 void VmlWriter::series_line(std::string_view id_attr, int x1, int y1, int x2, int y2,
                             int weight, std::string_view color,
                             std::string_view link_attr, std::string_view title_attr) {
-    static const Format format{"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
-        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n"};
-    emit(format, {id_attr, x1, y1, x2, y2, weight, color, link_attr, title_attr});
+    emit<"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
+        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(id_attr, x1, y1, x2, y2, weight, color, link_attr, title_attr);
 }
 
 void VmlWriter::rule_line(int x1, int y1, int x2, int y2, int weight,
                           std::string_view color) {
-    static const Format format{"<v:line style='position:absolute' from='%d,%d' to='%d,%d' "
-        "strokeweight='%dpx' strokecolor='%q' >\n</v:line>\n"};
-    emit(format, {x1, y1, x2, y2, weight, color});
+    emit<"<v:line style='position:absolute' from='%d,%d' to='%d,%d' "
+        "strokeweight='%dpx' strokecolor='%q' >\n</v:line>\n">(x1, y1, x2, y2, weight, color);
 }
 
 // --- Text ---
@@ -179,59 +151,52 @@ void VmlWriter::text_shape(int top, int left, std::string_view align, int width,
 
 void VmlWriter::caption_shape(int top, int left, std::string_view align, int width,
                               int height, const TextStyle& s, std::string_view text) {
-    static const Format format{"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
+    emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
         "height:%d; font:%q normal %q %d %q;color:%q;background:%q' >\n"
-        "<v:textbox/>%s</v:textbox/>\n</v:shape>"};
-    emit(format, {top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
-          s.bgcolor, text});
+        "<v:textbox/>%s</v:textbox/>\n</v:shape>">(top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
+          s.bgcolor, text);
 }
 
 void VmlWriter::x_label_shape(int top, int left, int height, int width,
                               const TextStyle& s, std::string_view text) {
-    static const Format format{"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
+    emit<"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
         "font:%q normal %q %d %q;color:%q;background:%q' >\n"
-        "<v:textbox/>%s</v:textbox/>\n</v:shape>\n"};
-    emit(format, {top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
-          text});
+        "<v:textbox/>%s</v:textbox/>\n</v:shape>\n">(top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
+          text);
 }
 
 void VmlWriter::value_label_open(int top, int left, std::string_view align, int width,
                                  int height, const TextStyle& s) {
-    static const Format format{"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
-        "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n"};
-    emit(format, {top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
-          s.bgcolor});
+    emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
+        "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n">(top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
+          s.bgcolor);
 }
 
 void VmlWriter::value_line_rounded(float value) {
-    static const Format format{"<v:textbox/>%d</v:textbox/>\n"};
-    emit(format, {round_to_int(value)});
+    emit<"<v:textbox/>%d</v:textbox/>\n">(round_to_int(value));
 }
 
 void VmlWriter::value_line_fixed(float value, int width, int decimals) {
-    static const Format format{"<v:textbox/>%s</v:textbox/>\n"};
-    emit(format, {fixed_text(value, width, decimals)});
+    emit<"<v:textbox/>%s</v:textbox/>\n">(fixed_text(value, width, decimals));
 }
 
 void VmlWriter::shape_end() { out_ += "</v:shape>\n"; }
 
 void VmlWriter::text_stripe(bool positioned, int x1, int y1, int x2, int y2,
                             std::string_view color, int weight) {
-    static const Format format{"<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q' strokeweight='%dpx'>\n"
-        "</v:line>\n"};
-    emit(format, {positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, color, weight});
+    emit<"<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q' strokeweight='%dpx'>\n"
+        "</v:line>\n">(positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, color, weight);
 }
 
 void VmlWriter::text_path(bool positioned, int x1, int y1, int x2, int y2,
                           std::string_view align, const TextStyle& s,
                           std::string_view text) {
-    static const Format format{"<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q'>\n"
+    emit<"<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q'>\n"
         "<v:fill on='True' color='%q'/>\n"
         "<v:path textpathok='True'/>\n"
         "<v:textpath on='True' string='%q' style='v-text-align:%q;font:%q normal %q %d %q'/>\n"
-        "</v:line>\n"};
-    emit(format, {positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, s.color, s.color,
-          text, align, s.italic, s.bold, s.size, s.font});
+        "</v:line>\n">(positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, s.color, s.color,
+          text, align, s.italic, s.bold, s.size, s.font);
 }
 
 }  // namespace qp

@@ -1,0 +1,138 @@
+// How the writer fills an element's format.  A format is a string literal
+// with conversions %d (a whole number), %s (a text as it stands) and %q (a
+// text inside a '...' attribute value, its apostrophes escaped).  The
+// format is split while compiling, so that filling it is a straight run of
+// fixed-size copies and conversions with no parsing left for run time; a
+// format whose conversions do not match its arguments does not compile.
+#pragma once
+
+#include <charconv>
+#include <concepts>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+#include "vml_writer.h"
+
+namespace qp::vml {
+
+// The literal pieces and conversions of a format, found while compiling.
+template <FormatText F>
+struct Layout {
+    static constexpr std::size_t kConversions = [] {
+        std::size_t n = 0;
+        for (std::size_t i = 0; i + 1 < F.size(); ++i) {
+            if (F.text[i] == '%') ++n, ++i;
+        }
+        return n;
+    }();
+    struct Pieces {
+        std::size_t begin[kConversions + 1]{};
+        std::size_t length[kConversions + 1]{};
+        char conversion[kConversions + 1]{};
+    };
+    static constexpr Pieces kPieces = [] {
+        Pieces p;
+        std::size_t piece = 0, start = 0;
+        for (std::size_t i = 0; i + 1 < F.size(); ++i) {
+            if (F.text[i] != '%') continue;
+            p.begin[piece] = start;
+            p.length[piece] = i - start;
+            p.conversion[piece] = F.text[i + 1];
+            ++piece;
+            start = i + 2;
+            ++i;
+        }
+        p.begin[piece] = start;
+        p.length[piece] = F.size() - start;
+        return p;
+    }();
+    static constexpr std::size_t kLiteralBytes = F.size() - 2 * kConversions;
+
+    static constexpr bool valid() {
+        for (std::size_t i = 0; i < kConversions; ++i) {
+            const char c = kPieces.conversion[i];
+            if (c != 'd' && c != 's' && c != 'q') return false;
+        }
+        return true;
+    }
+    static_assert(valid(), "conversions are %d, %s and %q");
+};
+
+// The widest whole number: "-9223372036854775808".
+inline constexpr std::size_t kNumberChars = 20;
+// The reference that replaces an apostrophe inside '...'.
+inline constexpr std::string_view kApostrophe = "&#39;";
+
+template <FormatText F, std::size_t Begin, std::size_t Length>
+inline char* put_literal(char* p) {
+    if constexpr (Length > 0) std::memcpy(p, F.text + Begin, Length);
+    return p + Length;
+}
+
+inline char* put_text(char* p, std::string_view text) {
+    if (text.empty()) return p;
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
+}
+
+inline char* put_escaped(char* p, std::string_view text) {
+    for (std::size_t q; (q = text.find('\'')) != std::string_view::npos;) {
+        p = put_text(p, text.substr(0, q));
+        p = put_text(p, kApostrophe);
+        text.remove_prefix(q + 1);
+    }
+    return put_text(p, text);
+}
+
+// The most bytes conversion C can write for `arg`.
+template <char C, typename A>
+inline std::size_t bound(const A& arg) {
+    if constexpr (C == 'd') {
+        static_assert(std::integral<A>, "%d takes a whole number");
+        return kNumberChars;
+    } else {
+        const std::string_view text(arg);
+        return C == 'q' ? text.size() * kApostrophe.size() : text.size();
+    }
+}
+
+template <char C, typename A>
+inline char* put_arg(char* p, const A& arg) {
+    if constexpr (C == 'd') {
+        return std::to_chars(p, p + kNumberChars, static_cast<long long>(arg)).ptr;
+    } else if constexpr (C == 'q') {
+        return put_escaped(p, std::string_view(arg));
+    } else {
+        return put_text(p, std::string_view(arg));
+    }
+}
+
+}  // namespace qp::vml
+
+namespace qp {
+
+// The element is formatted into a buffer on the stack and appended to the
+// page in one piece; an element with long texts is formatted in the page's
+// own storage.
+template <FormatText F, typename... A>
+void VmlWriter::emit(const A&... args) {
+    using L = vml::Layout<F>;
+    static_assert(sizeof...(A) == L::kConversions, "one argument per conversion");
+    constexpr auto& pieces = L::kPieces;
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        const std::size_t most =
+            L::kLiteralBytes + (std::size_t{0} + ... + vml::bound<pieces.conversion[I]>(args));
+        char local[kElementBytes];
+        char* const start = most <= sizeof local ? local : grow_page(most);
+        char* p = start;
+        ((p = vml::put_literal<F, pieces.begin[I], pieces.length[I]>(p),
+          p = vml::put_arg<pieces.conversion[I]>(p, args)),
+         ...);
+        p = vml::put_literal<F, pieces.begin[L::kConversions], pieces.length[L::kConversions]>(p);
+        end_element(start, local, p);
+    }(std::index_sequence_for<A...>{});
+}
+
+}  // namespace qp
