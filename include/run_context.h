@@ -34,6 +34,10 @@ struct RunContext {
     int file_error = 0;
     int run_error = -1;
 
+    // The text of the page being written, not yet handed to its file.  It
+    // belongs to the run so that its storage serves every page in turn.
+    std::string page_text;
+
     // Catalog text for the run log.
     const std::string& cat(Msg m) const { return catalog.text(m); }
 };

@@ -59,6 +59,18 @@ public:
     // `text` with every `quote` character replaced by its reference.
     static std::string escape_attr(std::string_view text, char quote = '\'');
 
+    // The same attributes as the series elements take them, written
+    // straight into the element: made from the raw text by id(), link()
+    // and title(), or from an attribute text already formed by formed().
+    struct Attribute {
+        std::string_view name;   // empty: `text` is an already formed attribute
+        std::string_view text;
+    };
+    static Attribute id(std::string_view raw) { return {"id", raw}; }
+    static Attribute link(std::string_view raw) { return {"href", raw}; }
+    static Attribute title(std::string_view raw) { return {"title", raw}; }
+    static Attribute formed(std::string_view text) { return {{}, text}; }
+
     // --- Page ---
     // The standard page heading; the <title> line only when `with_title`.
     void standard_heading(bool with_title, std::string_view title);
@@ -85,9 +97,8 @@ public:
     // --- Lines ---
     // The series line element: id, link and title are whole attribute
     // texts (or empty).
-    void series_line(std::string_view id_attr, int x1, int y1, int x2, int y2,
-                     int weight, std::string_view color,
-                     std::string_view link_attr, std::string_view title_attr);
+    void series_line(Attribute id, int x1, int y1, int x2, int y2, int weight,
+                     std::string_view color, Attribute link, Attribute title);
     // A tick, grid or axis line: "from='x,y'" and a blank before ">".
     void rule_line(int x1, int y1, int x2, int y2, int weight,
                    std::string_view color);
@@ -128,41 +139,41 @@ public:
                    std::string_view text);
 
     // --- Series elements (markers, bars, value labels, pies, legend) ---
-    // In these methods `id`, `link` and `title` are whole attribute texts
-    // (id_attr, link_attr, title_attr) or empty.
+    // In these methods `id`, `link` and `title` are the element's
+    // attributes (see Attribute).
     struct Point {
         int x = 0;
         int y = 0;
     };
     // The box of a marker (shapes 1, 2 and the background of 6) or of a bar
     // at least 4 pixels wide.
-    void series_rect(std::string_view id, std::string_view fill,
+    void series_rect(Attribute id, std::string_view fill,
                      std::string_view stroke, int weight, int top, int left,
-                     int width, int height, std::string_view link,
-                     std::string_view title);
+                     int width, int height, Attribute link,
+                     Attribute title);
     // The box of a narrow bar: no stroke weight.
-    void series_rect_unweighted(std::string_view id, std::string_view fill,
+    void series_rect_unweighted(Attribute id, std::string_view fill,
                                 std::string_view stroke, int top, int left,
-                                int width, int height, std::string_view link,
-                                std::string_view title);
+                                int width, int height, Attribute link,
+                                Attribute title);
     // The circle of marker shape 4 (and of the joints of thick lines).
-    void series_oval(std::string_view id, std::string_view fill,
+    void series_oval(Attribute id, std::string_view fill,
                      std::string_view stroke, int weight, int top, int left,
-                     int width, int height, std::string_view link,
-                     std::string_view title);
+                     int width, int height, Attribute link,
+                     Attribute title);
     // The triangle of marker shape 3, closed by repeating its first point.
-    void series_triangle(std::string_view id, std::string_view fill,
+    void series_triangle(Attribute id, std::string_view fill,
                          std::string_view stroke, int weight, Point p1, Point p2,
-                         Point p3, std::string_view link, std::string_view title);
+                         Point p3, Attribute link, Attribute title);
     // One filled quadrilateral under a segment of an area line.
-    void area_polyline(std::string_view id, std::string_view fill,
+    void area_polyline(Attribute id, std::string_view fill,
                        std::string_view stroke, Point p1, Point p2, Point p3,
-                       Point p4, std::string_view link, std::string_view title);
+                       Point p4, Attribute link, Attribute title);
     // The opening tag of a series value label (height before width); the
     // value line and shape_end() follow.
-    void series_value_open(std::string_view id, int top, int left, int height,
+    void series_value_open(Attribute id, int top, int left, int height,
                            int width, const TextStyle& style,
-                           std::string_view link, std::string_view title);
+                           Attribute link, Attribute title);
     // One pie sector on one line.  Here `url`, `id` and `text` are the raw
     // series texts: the link text ("href='...' " with its trailing blank)
     // carries the id text appended.

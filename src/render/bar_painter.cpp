@@ -39,15 +39,12 @@ void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, i
     const int top = std::min(row, xrow);
     const int height = clamp_to_int(std::llabs(static_cast<long long>(row) - xrow));
     const int width = clamp_to_int(static_cast<long long>(right) - left);
-    const std::string id_text = VmlWriter::id_attr(id);
-    const std::string link_text = VmlWriter::link_attr(link);
-    const std::string title_text = VmlWriter::title_attr(title);
     if (width >= kBarOutlineMinWidth) {
-        out.series_rect(id_text, fill, stroke, weight, top, left, width, height, link_text,
-                        title_text);
+        out.series_rect(VmlWriter::id(id), fill, stroke, weight, top, left, width, height,
+                        VmlWriter::link(link), VmlWriter::title(title));
     } else {
-        out.series_rect_unweighted(id_text, fill, fill, top, left, width, height, link_text,
-                                   title_text);
+        out.series_rect_unweighted(VmlWriter::id(id), fill, fill, top, left, width, height,
+                                   VmlWriter::link(link), VmlWriter::title(title));
     }
 }
 

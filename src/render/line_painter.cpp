@@ -68,14 +68,13 @@ void paint_segments(const LineContext& c, int last, std::string_view id_text,
 
 void paint_area(const LineContext& c, int last, std::string_view id_text) {
     const SeriesRecord& rec = c.rec;
-    const std::string link_text = VmlWriter::link_attr(rec.url);
-    const std::string title_text = VmlWriter::title_attr(rec.text);
     const int xrow = c.axis.y.xrow;
     for (int i = 0; i < last; ++i) {
         if (!c.segment(i)) continue;
         const int x1 = c.x(i), x2 = c.x(i + 1);
-        c.out.area_polyline(id_text, rec.color2, rec.color1, {x1, xrow}, {x1, c.y(i)},
-                            {x2, c.y(i + 1)}, {x2, xrow}, link_text, title_text);
+        c.out.area_polyline(VmlWriter::formed(id_text), rec.color2, rec.color1, {x1, xrow},
+                            {x1, c.y(i)}, {x2, c.y(i + 1)}, {x2, xrow},
+                            VmlWriter::link(rec.url), VmlWriter::title(rec.text));
     }
 }
 

@@ -43,9 +43,11 @@ int at(int base, long long offset) { return clamp_to_int(static_cast<long long>(
 void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke,
                  std::string_view title, std::string_view fill, char shape,
                  std::string_view link, std::string_view id) {
-    const std::string id_text = VmlWriter::id_attr(id);
-    const std::string link_text = VmlWriter::link_attr(link);
-    const std::string title_text = VmlWriter::title_attr(title);
+    // The boxes take the attributes from the raw texts; the lines of shapes
+    // 5 and 6 take a formed id text.
+    const VmlWriter::Attribute id_attribute = VmlWriter::id(id);
+    const VmlWriter::Attribute link_attribute = VmlWriter::link(link);
+    const VmlWriter::Attribute title_attribute = VmlWriter::title(title);
     const int weight = size < 20 ? 1 : 2;
     const int half = size / 2;
 
@@ -53,16 +55,16 @@ void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke
         case '1': {
             const long long r = round_to_int(as_single(half * 0.71));
             const int side = clamp_to_int(2 * r + 1);
-            out.series_rect(id_text, fill, stroke, weight, at(y, -r), at(x, -r), side, side,
-                            link_text, title_text);
+            out.series_rect(id_attribute, fill, stroke, weight, at(y, -r), at(x, -r), side, side,
+                            link_attribute, title_attribute);
             break;
         }
         case '2': {
             long long s = round_to_int(as_single(size * 0.71));
             if (s % 2 != 0) s += 1;
             const int side = clamp_to_int(s);
-            out.series_rect(id_text, fill, stroke, weight, at(y, -(s / 2)), at(x, -(s / 2)),
-                            side, side, link_text, title_text);
+            out.series_rect(id_attribute, fill, stroke, weight, at(y, -(s / 2)), at(x, -(s / 2)),
+                            side, side, link_attribute, title_attribute);
             break;
         }
         case '3': {
@@ -71,15 +73,16 @@ void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke
             const VmlWriter::Point p1{x, at(y, -half)};
             const VmlWriter::Point p2{at(x, -dx), at(y, dy)};
             const VmlWriter::Point p3{at(x, dx), at(y, dy)};
-            out.series_triangle(id_text, fill, stroke, weight, p1, p2, p3, link_text,
-                                title_text);
+            out.series_triangle(id_attribute, fill, stroke, weight, p1, p2, p3, link_attribute,
+                                title_attribute);
             break;
         }
         case '4':
-            out.series_oval(id_text, fill, stroke, weight, at(y, -half), at(x, -half), size,
-                            size, link_text, title_text);
+            out.series_oval(id_attribute, fill, stroke, weight, at(y, -half), at(x, -half), size,
+                            size, link_attribute, title_attribute);
             break;
         case '5': {
+            const std::string id_text = VmlWriter::id_attr(id);
             const CrossGeometry g = cross_geometry(size);
             const long long a = g.a;
             const long long b = g.b;
@@ -98,9 +101,10 @@ void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke
             break;
         }
         case '6': {
+            const std::string id_text = VmlWriter::id_attr(id);
             const long long h = half;
-            out.series_rect(id_text, fill, fill, weight, at(y, -h), at(x, -h), size, size,
-                            link_text, title_text);
+            out.series_rect(id_attribute, fill, fill, weight, at(y, -h), at(x, -h), size, size,
+                            link_attribute, title_attribute);
             draw_line(out, at(x, -h), at(x, h + 1), y, y, 3, stroke, title, link, id_text);
             draw_line(out, x, x, at(y, -h), at(y, h + 1), 3, stroke, title, link, id_text);
             break;

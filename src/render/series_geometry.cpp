@@ -23,28 +23,27 @@ int map_x(const ChartState& st, int i) {
 
 int map_y(const ChartState& st, const YAxis& axis, float v) {
     const long long top = static_cast<long long>(st.Ctop) + st.Atop;
-    const long double max = axis.max;
-    const long double min = axis.min;
     // A scale of zero width has no pixels per unit: every value sits on
     // its crossing row, which is the plot top for such a scale.
-    if (max == min) return clamp_to_int(top);
+    if (axis.max == axis.min) return clamp_to_int(top);
+    // As for map_x: double precision where it rounds as extended does.
+    const double max = axis.max;
+    const double min = axis.min;
+    const double h = plot_height(st);
     double whole;
-    const double h_double = plot_height(st);
-    const double row_double = (static_cast<double>(axis.max) - static_cast<double>(v)) *
-                              (h_double / (static_cast<double>(axis.max) - axis.min));
-    if (round_clear_of_halves(row_double, &whole)) {
+    if (round_clear_of_halves((max - v) * (h / (max - min)), &whole)) {
         return truncate_to_int(whole + static_cast<double>(top));
     }
-    const long double h = plot_height(st);
-    const long double row = (max - static_cast<long double>(v)) * (h / (max - min));
+    const long double row = (static_cast<long double>(max) - v) *
+                            (static_cast<long double>(h) / (static_cast<long double>(max) - min));
     return truncate_to_int(static_cast<double>(std::round(row)) + static_cast<double>(top));
 }
 
 void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
                std::string_view color, std::string_view title,
                std::string_view link, std::string_view id_attr) {
-    out.series_line(id_attr, x1, y1, x2, y2, weight, color,
-                    VmlWriter::link_attr(link), VmlWriter::title_attr(title));
+    out.series_line(VmlWriter::formed(id_attr), x1, y1, x2, y2, weight, color,
+                    VmlWriter::link(link), VmlWriter::title(title));
 }
 
 }  // namespace qp

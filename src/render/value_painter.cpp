@@ -39,8 +39,8 @@ void draw_value_label(VmlWriter& out, const YAxis& axis, int x, int row, int siz
     const int left = round_to_int(static_cast<float>(x) - as_single(box_width * 0.5));
 
     const TextStyle style{axis.italic, axis.bold, size, axis.font, color, background};
-    out.series_value_open(VmlWriter::id_attr(id), clamp_to_int(top), left, height, box_width,
-                          style, VmlWriter::link_attr(link), VmlWriter::title_attr(title));
+    out.series_value_open(VmlWriter::id(id), clamp_to_int(top), left, height, box_width,
+                          style, VmlWriter::link(link), VmlWriter::title(title));
     if (decimals == 0) {
         out.value_line_rounded(value);
     } else {

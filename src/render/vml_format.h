@@ -86,10 +86,29 @@ inline char* put_escaped(char* p, std::string_view text) {
     return put_text(p, text);
 }
 
+// An attribute under %s: nothing for an empty raw text, name='text' with
+// the text escaped, or an already formed attribute text as it stands.
+inline std::size_t attribute_bound(const VmlWriter::Attribute& a) {
+    return a.name.size() + 3 + a.text.size() * kApostrophe.size();
+}
+
+inline char* put_attribute(char* p, const VmlWriter::Attribute& a) {
+    if (a.name.empty()) return put_text(p, a.text);
+    if (a.text.empty()) return p;
+    p = put_text(p, a.name);
+    p = put_text(p, "='");
+    p = put_escaped(p, a.text);
+    *p++ = '\'';
+    return p;
+}
+
 // The most bytes conversion C can write for `arg`.
 template <char C, typename A>
 inline std::size_t bound(const A& arg) {
-    if constexpr (C == 'd') {
+    if constexpr (std::same_as<A, VmlWriter::Attribute>) {
+        static_assert(C == 's', "an attribute goes under %s");
+        return attribute_bound(arg);
+    } else if constexpr (C == 'd') {
         static_assert(std::integral<A>, "%d takes a whole number");
         return kNumberChars;
     } else {
@@ -100,7 +119,9 @@ inline std::size_t bound(const A& arg) {
 
 template <char C, typename A>
 inline char* put_arg(char* p, const A& arg) {
-    if constexpr (C == 'd') {
+    if constexpr (std::same_as<A, VmlWriter::Attribute>) {
+        return put_attribute(p, arg);
+    } else if constexpr (C == 'd') {
         return std::to_chars(p, p + kNumberChars, static_cast<long long>(arg)).ptr;
     } else if constexpr (C == 'q') {
         return put_escaped(p, std::string_view(arg));

@@ -128,11 +128,10 @@ void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int 
 
 // --- Lines ---
 
-void VmlWriter::series_line(std::string_view id_attr, int x1, int y1, int x2, int y2,
-                            int weight, std::string_view color,
-                            std::string_view link_attr, std::string_view title_attr) {
+void VmlWriter::series_line(Attribute id, int x1, int y1, int x2, int y2, int weight,
+                            std::string_view color, Attribute link, Attribute title) {
     emit<"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
-        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(id_attr, x1, y1, x2, y2, weight, color, link_attr, title_attr);
+        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(id, x1, y1, x2, y2, weight, color, link, title);
 }
 
 void VmlWriter::rule_line(int x1, int y1, int x2, int y2, int weight,

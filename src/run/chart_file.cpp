@@ -22,7 +22,7 @@ constexpr std::string_view kPageEnd = "</body></html>";
 
 class ChartFile : public ChartSink {
 public:
-    ChartFile(ChartState& st, RunContext& run) : st_(st), run_(run) {}
+    ChartFile(ChartState& st, RunContext& run) : st_(st), run_(run), page_(run.page_text) {}
 
     void output_chart() override;
     void end_chart() override;

@@ -14,6 +14,10 @@ namespace qp {
 
 class OutputPage {
 public:
+    // `buffer` holds the waiting text; it is emptied, not released, when
+    // handed on, so a buffer kept for the run is allocated once.
+    explicit OutputPage(std::string& buffer) : buffer_(buffer) {}
+
     // Creates (or replaces) the page `name`, closing a page still open.
     // False when the file cannot be opened; no page is open then.
     bool open(FileSystem& fs, const std::string& name);
@@ -40,7 +44,7 @@ public:
 private:
     std::string name_;
     std::unique_ptr<OutputFile> file_;
-    std::string buffer_;
+    std::string& buffer_;
     bool written_ = true;
 };
 
