@@ -23,10 +23,36 @@ struct LineContext {
     int s;
     const SeriesRecord& rec;
 
-    bool segment(int i) const { return value_present(axis, s, i) && value_present(axis, s, i + 1); }
+    bool present(int i) const { return value_present(axis, s, i); }
+    bool segment(int i) const { return present(i) && present(i + 1); }
     int x(int i) const { return map_x(st, i); }
     int y(int i) const { return map_y(st, axis.y, axis.val[s][i]); }
 };
+
+struct Point {
+    int x, y;
+};
+
+// Calls draw(i, from, to) for the segment from every position i to i + 1
+// where both values are present.  Each position is mapped once, also where
+// it ends one segment and starts the next.
+template <typename Draw>
+void for_each_segment(const LineContext& c, int last, Draw draw) {
+    bool present = c.present(0);
+    bool from_mapped = false;
+    Point from{0, 0};
+    for (int i = 0; i < last; ++i) {
+        const bool next = c.present(i + 1);
+        if (present && next) {
+            if (!from_mapped) from = Point{c.x(i), c.y(i)};
+            const Point to{c.x(i + 1), c.y(i + 1)};
+            draw(i, from, to);
+            from = to;
+        }
+        from_mapped = present && next;
+        present = next;
+    }
+}
 
 // Circles at the inner positions of each run of segments, so that the bends
 // of thick lines are rounded; the ends of a run get none.
@@ -49,33 +75,29 @@ void paint_segments(const LineContext& c, int last, std::string_view id_text,
     // With positions on the slot boundaries the outermost drop lines would
     // lie on the Y axis lines, so they are left out where a scale is drawn.
     const bool on_boundaries = c.st.XYcross != -1;
-    for (int i = 0; i < last; ++i) {
-        if (!c.segment(i)) continue;
-        const int x1 = c.x(i), y1 = c.y(i);
-        const int x2 = c.x(i + 1), y2 = c.y(i + 1);
-        draw_line(c.out, x1, x2, y1, y2, rec.width, rec.color1, rec.text, rec.url, id_text);
-        if (!drop_lines) continue;
+    for_each_segment(c, last, [&](int i, Point from, Point to) {
+        draw_line(c.out, from.x, to.x, from.y, to.y, rec.width, rec.color1, rec.text, rec.url,
+                  id_text);
+        if (!drop_lines) return;
         if (!(on_boundaries && i == 0 && c.st.Y1p == 1)) {
-            draw_line(c.out, x1, x1, y1, xrow, rec.width, rec.color1, rec.text, rec.url,
-                      id_text);
+            draw_line(c.out, from.x, from.x, from.y, xrow, rec.width, rec.color1, rec.text,
+                      rec.url, id_text);
         }
         if (!(on_boundaries && i + 1 == last && c.st.Y2p == 1)) {
-            draw_line(c.out, x2, x2, y2, xrow, rec.width, rec.color1, rec.text, rec.url,
+            draw_line(c.out, to.x, to.x, to.y, xrow, rec.width, rec.color1, rec.text, rec.url,
                       id_text);
         }
-    }
+    });
 }
 
 void paint_area(const LineContext& c, int last, std::string_view id_text) {
     const SeriesRecord& rec = c.rec;
     const int xrow = c.axis.y.xrow;
-    for (int i = 0; i < last; ++i) {
-        if (!c.segment(i)) continue;
-        const int x1 = c.x(i), x2 = c.x(i + 1);
-        c.out.area_polyline(VmlWriter::formed(id_text), rec.color2, rec.color1, {x1, xrow},
-                            {x1, c.y(i)}, {x2, c.y(i + 1)}, {x2, xrow},
+    for_each_segment(c, last, [&](int, Point from, Point to) {
+        c.out.area_polyline(VmlWriter::formed(id_text), rec.color2, rec.color1, {from.x, xrow},
+                            {from.x, from.y}, {to.x, to.y}, {to.x, xrow},
                             VmlWriter::link(rec.url), VmlWriter::title(rec.text));
-    }
+    });
 }
 
 }  // namespace

@@ -77,13 +77,17 @@ inline char* put_text(char* p, std::string_view text) {
     return p + text.size();
 }
 
+// Texts are mostly short (colour names, ids), so they are copied a
+// character at a time rather than searched first.
 inline char* put_escaped(char* p, std::string_view text) {
-    for (std::size_t q; (q = text.find('\'')) != std::string_view::npos;) {
-        p = put_text(p, text.substr(0, q));
-        p = put_text(p, kApostrophe);
-        text.remove_prefix(q + 1);
+    for (const char c : text) {
+        if (c == '\'') {
+            p = put_text(p, kApostrophe);
+        } else {
+            *p++ = c;
+        }
     }
-    return put_text(p, text);
+    return p;
 }
 
 // An attribute under %s: nothing for an empty raw text, name='text' with

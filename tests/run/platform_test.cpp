@@ -24,15 +24,15 @@ TEST(Platform, DirectoriesAndFiles) {
     const fs::path dir = fs::temp_directory_path() / ("qp_platform_" + std::to_string(::getpid()));
     fs::create_directories(dir / "sub");
     const std::string sub = (dir / "sub").string();
-    std::ofstream(dir / "sub/a.csv", std::ios::binary) << "A;\r\nB;\r\r\n";
+    std::ofstream(dir / "sub/a.csv", std::ios::binary) << "A;\r\nB;\r\r\nC\rD\r";
     auto files = make_real_file_system();
     std::string text;
     // Text mode drops a CR before LF only; a name written with "\" opens
     // the same file.
     ASSERT_TRUE(files->read_text(dir.string() + "\\sub\\a.csv", &text));
-    EXPECT_EQ(text, "A;\nB;\r\n");
+    EXPECT_EQ(text, "A;\nB;\r\nC\rD\r");
     ASSERT_TRUE(files->read_binary(sub + "/a.csv", &text));
-    EXPECT_EQ(text, "A;\r\nB;\r\r\n");
+    EXPECT_EQ(text, "A;\r\nB;\r\r\nC\rD\r");
     // Directories, missing files and names with a NUL byte are not read.
     for (const std::string& bad : {sub, sub + "/missing.csv", sub + "/a.csv" + '\0' + "x", std::string()})
         EXPECT_FALSE(files->read_text(bad, &text)) << bad;
