@@ -6,6 +6,8 @@
 // text never holds more characters than its documented bound.
 #pragma once
 
+#include <cmath>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -23,7 +25,10 @@ inline constexpr float kEmptyValue = 1.0e-36f;
 
 // True when a stored value counts as present: exactly 0, or differing in
 // magnitude from the empty marker by at least 1.0e-30.
-bool is_present(float v);
+inline bool is_present(float v) {
+    if (v == 0.0f) return true;
+    return std::fabs(std::fabs(v) - kEmptyValue) >= 1.0e-30f;
+}
 
 // Text bounds (characters, the terminating byte of the original buffers
 // not counted).

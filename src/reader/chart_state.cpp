@@ -5,11 +5,6 @@
 
 namespace qp {
 
-bool is_present(float v) {
-    if (v == 0.0f) return true;
-    return std::fabs(std::fabs(v) - kEmptyValue) >= 1.0e-30f;
-}
-
 ChartState::ChartState()
     : X(kMaxXLabels),
       D1rec(kMaxSeries),

@@ -121,12 +121,39 @@ inline std::size_t bound(const A& arg) {
     }
 }
 
+// Most numbers of a page are pixel positions of up to four digits; they
+// are written two digits at a time without the general conversion.
+inline char* put_number(char* p, long long v) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    if (v < 0 || v >= 10000) return std::to_chars(p, p + kNumberChars, v).ptr;
+    const auto n = static_cast<unsigned>(v);
+    if (n < 10) {
+        *p = static_cast<char>('0' + n);
+        return p + 1;
+    }
+    if (n < 100) {
+        std::memcpy(p, kPairs + 2 * n, 2);
+        return p + 2;
+    }
+    if (n < 1000) {
+        *p = static_cast<char>('0' + n / 100);
+        std::memcpy(p + 1, kPairs + 2 * (n % 100), 2);
+        return p + 3;
+    }
+    std::memcpy(p, kPairs + 2 * (n / 100), 2);
+    std::memcpy(p + 2, kPairs + 2 * (n % 100), 2);
+    return p + 4;
+}
+
 template <char C, typename A>
 inline char* put_arg(char* p, const A& arg) {
     if constexpr (std::same_as<A, VmlWriter::Attribute>) {
         return put_attribute(p, arg);
     } else if constexpr (C == 'd') {
-        return std::to_chars(p, p + kNumberChars, static_cast<long long>(arg)).ptr;
+        return put_number(p, static_cast<long long>(arg));
     } else if constexpr (C == 'q') {
         return put_escaped(p, std::string_view(arg));
     } else {

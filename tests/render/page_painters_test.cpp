@@ -3,6 +3,8 @@
 // reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <sstream>
 
 #include "chart_state.h"
@@ -50,12 +52,72 @@ TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
     EXPECT_EQ(map_x(st, 1000), 2147483647);
 }
 
+// Positions are worked out in double precision where that rounds as the
+// extended precision of the rule does; the rule itself decides the rest.
+TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
+    ChartState st;
+    st.Cleft = st.Ctop = 40;
+    st.Aleft = st.Atop = 7;
+    st.Aheight = 300;
+    st.Cbottom = 60;   // H = 200
+    const YAxis y1 = y_axis(st, 1);
+    const auto rule_y = [&](float v) {
+        const long double row = (static_cast<long double>(st.Y1max) - v) *
+                                (200.0L / (static_cast<long double>(st.Y1max) - st.Y1min));
+        return truncate_to_int(std::round(row) + 47.0L);
+    };
+    const auto rule_x = [&](int i) {
+        return truncate_to_int(std::round(static_cast<long double>(i) * st.Xstepm + st.dXstepm) +
+                               47.0L);
+    };
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / 16777216.0f;   // 0 .. 1
+    };
+    int checked = 0;
+    for (int round = 0; round < 2000; ++round) {
+        st.Y1min = -next() * 1000;
+        st.Y1max = next() * 1000;
+        // Values whose rows land on a half, a float step either side of
+        // one, and anywhere.
+        const float half_row = std::floor(next() * 199) + 0.5f;
+        const float v = st.Y1max - half_row * (st.Y1max - st.Y1min) / 200.0f;
+        for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
+                                  st.Y1min + next() * (st.Y1max - st.Y1min)}) {
+            ASSERT_EQ(map_y(st, y1, value), rule_y(value)) << st.Y1min << " " << st.Y1max << " " << value;
+            ++checked;
+        }
+        st.Xstepm = next() * 40;
+        st.dXstepm = round % 2 == 0 ? 0.0f : st.Xstepm / 2;
+        const int i = static_cast<int>(next() * 1000);
+        ASSERT_EQ(map_x(st, i), rule_x(i)) << st.Xstepm << " " << i;
+    }
+    // An exact half: 0.5 x 5 = 2.5 rounds up to 3.
+    st.Xstepm = 0.5f;
+    st.dXstepm = 0;
+    EXPECT_EQ(map_x(st, 5), 50);
+    EXPECT_EQ(checked, 8000);
+}
+
 TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
     EXPECT_EQ(VmlWriter::id_attr("") + VmlWriter::title_attr("") + VmlWriter::link_attr(""), "");
     EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
               "title='Bob&#39;s <b>\"best\"</b> & co'");
     EXPECT_EQ(VmlWriter::link_attr("x.htm?a='1'"), "href='x.htm?a=&#39;1&#39;'");
     EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
+}
+
+TEST(VmlWriter, WholeNumbersOfEveryLength) {
+    std::string page;
+    VmlWriter out(page);
+    out.rule_line(0, 7, 42, 999, 1000, "a'b");
+    out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
+    EXPECT_EQ(page,
+              "<v:line style='position:absolute' from='0,7' to='42,999' strokeweight='1000px' "
+              "strokecolor='a&#39;b' >\n</v:line>\n"
+              "<v:line style='position:absolute' from='9999,10000' to='-5,-2147483648' "
+              "strokeweight='2147483647px' strokecolor='' >\n</v:line>\n");
 }
 
 struct Drive {
