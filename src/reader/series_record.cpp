@@ -85,6 +85,7 @@ public:
         rec_.pornum = rc_.st.koldata;
         rec_.tip = std::string{type_.letter, '1'};
         for (;;) {
+            if (state_ == State::Values && !take_plain_values()) return;
             const int c = sc_.next_char();
             if (is_line_end(c)) {
                 end_of_line();
@@ -211,16 +212,51 @@ private:
         return true;
     }
 
+    void add_digit_to_value(int c) {
+        const int d = digit_value(c);
+        has_digit_ = true;
+        if (!has_point_) {
+            value_ = to_float(static_cast<double>(value_) * 10.0 + d);
+        } else {
+            value_ = to_float(static_cast<double>(value_) + d * static_cast<double>(weight_));
+            weight_ = static_cast<float>(static_cast<double>(weight_) / 10.0);
+        }
+    }
+
+    // The values of a long record are mostly digits, points, signs and
+    // ";": those are taken here straight from the text, exactly as
+    // next_char() and take_value() would take them one by one; anything
+    // else, and every character they would refuse, is left to them.  False
+    // once the record has ended.
+    bool take_plain_values() {
+        if (sc_.input_file == nullptr) return true;
+        const std::string& text = *sc_.input_file;
+        while (sc_.pos < text.size()) {
+            const char c = text[sc_.pos];
+            if (is_digit(c)) {
+                add_digit_to_value(c);
+            } else if (c == ';') {
+                ++sc_.pos;
+                ++sc_.column;
+                if (!store_value()) return false;
+                next_field(State::Values);
+                continue;
+            } else if ((c == '.' || c == ',') && !has_point_) {
+                has_point_ = true;
+            } else if (c == '-' && value_ == 0.0f && !negative_) {
+                negative_ = true;
+            } else {
+                return true;
+            }
+            ++sc_.pos;
+            ++sc_.column;
+        }
+        return true;
+    }
+
     bool take_value(int c) {
         if (is_digit(c)) {
-            const int d = digit_value(c);
-            has_digit_ = true;
-            if (!has_point_) {
-                value_ = to_float(static_cast<double>(value_) * 10.0 + d);
-            } else {
-                value_ = to_float(static_cast<double>(value_) + d * static_cast<double>(weight_));
-                weight_ = static_cast<float>(static_cast<double>(weight_) / 10.0);
-            }
+            add_digit_to_value(c);
             return true;
         }
         switch (c) {
