@@ -12,6 +12,7 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
+#include "render/pixel_mapping.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -57,6 +58,7 @@ void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
     const bool stacked = axis.kolR2 == 1;
     long long place = 0;   // the bar's place in its slot, 0 for the first
     const int last_series = std::min(axis.num, static_cast<int>(axis.rec.size()) - 1);
+    const YMapping y_of(st, axis.y);
     for (int s = 0; s <= last_series; ++s) {
         const SeriesRecord& rec = axis.rec[s];
         if (series_type(rec) != 'R') continue;
@@ -83,7 +85,7 @@ void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
                 left = x0 + round_to_int(offset);
                 right = left + r;
             }
-            draw_bar(out, axis.y, clamp_to_int(left), map_y(st, axis.y, axis.val[s][p]),
+            draw_bar(out, axis.y, clamp_to_int(left), y_of(axis.val[s][p]),
                      clamp_to_int(right), 1, rec.color1, rec.text, rec.color2, rec.url, rec.id);
         }
         if (!stacked) ++place;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "render/painters.h"
+#include "render/pixel_mapping.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -22,11 +23,13 @@ struct LineContext {
     const DataAxis& axis;
     int s;
     const SeriesRecord& rec;
+    XMapping x_of;
+    YMapping y_of;
 
     bool present(int i) const { return value_present(axis, s, i); }
     bool segment(int i) const { return present(i) && present(i + 1); }
-    int x(int i) const { return map_x(st, i); }
-    int y(int i) const { return map_y(st, axis.y, axis.val[s][i]); }
+    int x(int i) const { return x_of(i); }
+    int y(int i) const { return y_of(axis.val[s][i]); }
 };
 
 struct Point {
@@ -105,7 +108,7 @@ void paint_area(const LineContext& c, int last, std::string_view id_text) {
 void paint_line_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
-    const LineContext c{st, out, axis, s, rec};
+    const LineContext c{st, out, axis, s, rec, XMapping(st), YMapping(st, axis.y)};
     const int last = last_position(rec);
 
     if (rec.width >= kJointMinWidth) paint_joints(c, last);

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "render/painters.h"
+#include "render/pixel_mapping.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -29,9 +30,11 @@ void paint_marker_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
 
     const char shape = series_variant(rec);
     const int last = last_position(rec);
+    const XMapping x_of(st);
+    const YMapping y_of(st, axis.y);
     for (int k = 0; k <= last; ++k) {
         if (!value_present(axis, s, k)) continue;
-        draw_marker(out, map_x(st, k), map_y(st, axis.y, axis.val[s][k]), rec.width,
+        draw_marker(out, x_of(k), y_of(axis.val[s][k]), rec.width,
                     rec.color1, title, rec.color2, shape, rec.url, id);
     }
 }

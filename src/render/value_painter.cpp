@@ -6,6 +6,7 @@
 
 #include "pixel_math.h"
 #include "render/painters.h"
+#include "render/pixel_mapping.h"
 #include "render/series_values.h"
 #include "vml_writer.h"
 
@@ -53,10 +54,12 @@ void paint_value_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
     const int last = last_position(rec);
+    const XMapping x_of(st);
+    const YMapping y_of(st, axis.y);
     for (int k = 0; k <= last; ++k) {
         if (!value_present(axis, s, k)) continue;
         const float v = axis.val[s][k];
-        draw_value_label(out, axis.y, map_x(st, k), map_y(st, axis.y, v), rec.width,
+        draw_value_label(out, axis.y, x_of(k), y_of(v), rec.width,
                          rec.color1, rec.text, rec.color2, v, rec.url, rec.id);
     }
 }
