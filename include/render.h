@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart_state.h"
+#include "page_text.h"
 #include "run_context.h"
 
 namespace qp {
@@ -14,7 +15,7 @@ namespace qp {
 // `spill`, when given, is called whenever the page text has grown past a
 // megabyte, to hand it to the file, so that a chart of any size is drawn
 // in bounded memory.
-void render_chart(ChartState& st, RunContext& run, std::string& page,
+void render_chart(ChartState& st, RunContext& run, PageText& page,
                   const std::function<void()>& spill = {});
 
 }  // namespace qp

@@ -8,6 +8,7 @@
 
 #include "catalog.h"
 #include "file_system.h"
+#include "page_text.h"
 #include "run_log.h"
 
 namespace qp {
@@ -36,7 +37,7 @@ struct RunContext {
 
     // The text of the page being written, not yet handed to its file.  It
     // belongs to the run so that its storage serves every page in turn.
-    std::string page_text;
+    PageText page_text;
 
     // Catalog text for the run log.
     const std::string& cat(Msg m) const { return catalog.text(m); }

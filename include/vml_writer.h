@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 
+#include "page_text.h"
 #include "pixel_math.h"
 
 namespace qp {
@@ -42,13 +43,13 @@ struct FormatText {
 
 class VmlWriter {
 public:
-    explicit VmlWriter(std::string& out, std::function<void()> spill = {})
+    explicit VmlWriter(PageText& out, std::function<void()> spill = {})
         : out_(out), spill_(std::move(spill)) {}
 
     // Page text beyond this size is handed on through `spill`.
     static constexpr std::size_t kSpillBytes = std::size_t{1} << 20;
 
-    std::string& page() { return out_; }
+    PageText& page() { return out_; }
 
     // --- Attribute texts of a series element ---
     // Each is empty when its source is empty, else "id='...'",
@@ -190,17 +191,12 @@ private:
     // `args` in order (defined with the format machinery).
     template <FormatText F, typename... A>
     void emit(const A&... args);
-    // Room for `bytes` more at the page's end, for an element too large for
-    // the stack; end_element() gives back what the element did not use.
-    char* grow_page(std::size_t bytes);
-    void end_element(const char* start, const char* local, const char* end);
+    // The element that ends at `end` is complete: the page text ends
+    // there, and is handed on once it has grown past kSpillBytes.
+    void end_element(const char* end);
 
-    // Elements up to this size are formatted on the stack.
-    static constexpr std::size_t kElementBytes = 1024;
-
-    std::string& out_;
+    PageText& out_;
     std::function<void()> spill_;
-    std::size_t grown_from_ = 0;   // the page size before grow_page()
 };
 
 }  // namespace qp

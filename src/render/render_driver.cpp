@@ -123,7 +123,7 @@ void paint_series(ChartState& st, VmlWriter& out) {
 
 }  // namespace
 
-void render_chart(ChartState& st, RunContext& run, std::string& page,
+void render_chart(ChartState& st, RunContext& run, PageText& page,
                   const std::function<void()>& spill) {
     VmlWriter out(page, spill);
     if (!write_heading(st, run, out)) return;

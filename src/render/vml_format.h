@@ -165,9 +165,8 @@ inline char* put_arg(char* p, const A& arg) {
 
 namespace qp {
 
-// The element is formatted into a buffer on the stack and appended to the
-// page in one piece; an element with long texts is formatted in the page's
-// own storage.
+// The element is formatted straight into room at the page's end, as large
+// as the element can be.
 template <FormatText F, typename... A>
 void VmlWriter::emit(const A&... args) {
     using L = vml::Layout<F>;
@@ -176,14 +175,12 @@ void VmlWriter::emit(const A&... args) {
     return [&]<std::size_t... I>(std::index_sequence<I...>) {
         const std::size_t most =
             L::kLiteralBytes + (std::size_t{0} + ... + vml::bound<pieces.conversion[I]>(args));
-        char local[kElementBytes];
-        char* const start = most <= sizeof local ? local : grow_page(most);
-        char* p = start;
+        char* p = out_.room(most);
         ((p = vml::put_literal<F, pieces.begin[I], pieces.length[I]>(p),
           p = vml::put_arg<pieces.conversion[I]>(p, args)),
          ...);
         p = vml::put_literal<F, pieces.begin[L::kConversions], pieces.length[L::kConversions]>(p);
-        end_element(start, local, p);
+        end_element(p);
     }(std::index_sequence_for<A...>{});
 }
 

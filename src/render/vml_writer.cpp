@@ -41,19 +41,8 @@ std::string quoted_attr(std::string_view name, std::string_view value) {
 
 }  // namespace
 
-char* VmlWriter::grow_page(std::size_t bytes) {
-    grown_from_ = out_.size();
-    out_.resize(grown_from_ + bytes);
-    return out_.data() + grown_from_;
-}
-
-void VmlWriter::end_element(const char* start, const char* local, const char* end) {
-    const auto used = static_cast<std::size_t>(end - start);
-    if (start == local) {
-        out_.append(local, used);
-    } else {
-        out_.resize(grown_from_ + used);
-    }
+void VmlWriter::end_element(const char* end) {
+    out_.commit(end);
     if (spill_ && out_.size() >= kSpillBytes) spill_();
 }
 

@@ -7,11 +7,11 @@ namespace {
 // An area of no width or height gets the default size.
 constexpr int kDefaultSide = 400;
 
-void append_number(std::string& out, long long n) { out += std::to_string(n); }
+void append_number(PageText& out, long long n) { out += std::to_string(n); }
 
 }  // namespace
 
-void append_error_page(std::string& page, const AreaPlace& area, const ErrorPageHeading& lead,
+void append_error_page(PageText& page, const AreaPlace& area, const ErrorPageHeading& lead,
                        const std::string& title, const std::string& chart_name) {
     if (lead.heading) {
         page += "<html>\n";

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "page_text.h"
+
 namespace qp {
 
 // The place and size of the chart's area as its records gave them.
@@ -22,7 +24,7 @@ struct ErrorPageHeading {
 
 // Appends the error page of the chart description file `chart_name` to
 // `page`.  `title` fills the heading's title line.
-void append_error_page(std::string& page, const AreaPlace& area, const ErrorPageHeading& lead,
+void append_error_page(PageText& page, const AreaPlace& area, const ErrorPageHeading& lead,
                        const std::string& title, const std::string& chart_name);
 
 }  // namespace qp

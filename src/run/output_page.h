@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "file_system.h"
+#include "page_text.h"
 
 namespace qp {
 
@@ -16,7 +17,7 @@ class OutputPage {
 public:
     // `buffer` holds the waiting text; it is emptied, not released, when
     // handed on, so a buffer kept for the run is allocated once.
-    explicit OutputPage(std::string& buffer) : buffer_(buffer) {}
+    explicit OutputPage(PageText& buffer) : buffer_(buffer) {}
 
     // Creates (or replaces) the page `name`, closing a page still open.
     // False when the file cannot be opened; no page is open then.
@@ -26,7 +27,7 @@ public:
     const std::string& name() const { return name_; }
 
     // The text waiting to be written; writers append to it.
-    std::string& text() { return buffer_; }
+    PageText& text() { return buffer_; }
     void append(std::string_view bytes) { buffer_.append(bytes); }
 
     // Hands the waiting text to the file.  False once any write to this page
@@ -44,7 +45,7 @@ public:
 private:
     std::string name_;
     std::unique_ptr<OutputFile> file_;
-    std::string& buffer_;
+    PageText& buffer_;
     bool written_ = true;
 };
 

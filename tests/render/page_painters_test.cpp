@@ -109,7 +109,7 @@ TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
 }
 
 TEST(VmlWriter, WholeNumbersOfEveryLength) {
-    std::string page;
+    PageText page;
     VmlWriter out(page);
     out.rule_line(0, 7, 42, 999, 1000, "a'b");
     out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
@@ -126,7 +126,7 @@ struct Drive {
     std::istringstream keyboard;
     RunContext run{fs, console, keyboard};
     ChartState st;
-    std::string page;
+    PageText page;
     Drive() {
         test::completed_chart(st);
         st.numAREA = 1;
@@ -179,7 +179,7 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     const char* series[][3] = {{"2", "M1", "d"}, {"1", "L1", "a"}, {"1", "V1", "b"}, {"2", "L3", "c"}};
     for (const auto& s : series) test::add_series(r.st, s[0][0] - '0', s[1], {5, 6, 7}).id = s[2];
     r.render();
-    const auto at = [&](const std::string& needle) { return r.page.find(needle); };
+    const auto at = [&](const std::string& needle) { return r.page.view().find(needle); };
     ASSERT_NE(at("id='b'"), std::string::npos);
     EXPECT_LT(at("id='c'"), at("id='d'"));
     EXPECT_LT(at("id='d'"), at("id='a'"));
@@ -187,7 +187,7 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     // Scales below the series, axis lines (Y2, Y1, X) over them.
     EXPECT_LT(at(tick(45, 50, 200)), at("id='c'"));
     const std::string y2_line = test::rule(350, 250, 350, 50), y1_line = test::rule(50, 250, 50, 50);
-    EXPECT_LT(r.page.rfind("id='b'"), at(y2_line));
+    EXPECT_LT(r.page.view().rfind("id='b'"), at(y2_line));
     EXPECT_LT(at(y2_line), at(y1_line));
     EXPECT_LT(at(y1_line), at("from='50,250' to='350,250'"));
 
@@ -203,7 +203,7 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
 
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     Drive r;
-    std::string& page = r.page;
+    PageText& page = r.page;
     VmlWriter out(page);
     ChartState& st = r.st;
     const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
@@ -230,7 +230,7 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
 }
 
 TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
-    std::string page;
+    PageText page;
     VmlWriter out(page);
     ChartState st;
     test::completed_chart(st);
@@ -267,7 +267,7 @@ TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
 
 struct AxisPainter : ::testing::Test {
     ChartState st;
-    std::string page;
+    PageText page;
     VmlWriter out{page};
     AxisPainter() { test::framed_chart(st); }
     void paint_y(int number) {

@@ -13,12 +13,12 @@ namespace qp::test {
 inline std::string n(long long v) { return std::to_string(v); }
 
 // The page cut into lines, each with its line end.
-inline std::vector<std::string> page_lines(const std::string& page) {
+inline std::vector<std::string> page_lines(std::string_view page) {
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; start < page.size(); start = end) {
         end = page.find('\n', start);
         end = end == std::string::npos ? page.size() : end + 1;
-        lines.push_back(page.substr(start, end - start));
+        lines.emplace_back(page.substr(start, end - start));
     }
     return lines;
 }

@@ -28,10 +28,10 @@ std::string bar(int top, int left, int width, int height, int weight = 1) {
 
 template <typename Paint>
 std::string painted(Paint paint) {
-    std::string page;
+    PageText page;
     VmlWriter out(page);
     paint(out);
-    return page;
+    return page.str();
 }
 
 TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
