@@ -98,8 +98,8 @@ public:
     // --- Lines ---
     // The series line element: id, link and title are whole attribute
     // texts (or empty).
-    void series_line(Attribute id, int x1, int y1, int x2, int y2, int weight,
-                     std::string_view color, Attribute link, Attribute title);
+    void series_line(const Attribute& id, int x1, int y1, int x2, int y2, int weight,
+                     std::string_view color, const Attribute& link, const Attribute& title);
     // A tick, grid or axis line: "from='x,y'" and a blank before ">".
     void rule_line(int x1, int y1, int x2, int y2, int weight,
                    std::string_view color);
@@ -148,33 +148,33 @@ public:
     };
     // The box of a marker (shapes 1, 2 and the background of 6) or of a bar
     // at least 4 pixels wide.
-    void series_rect(Attribute id, std::string_view fill,
+    void series_rect(const Attribute& id, std::string_view fill,
                      std::string_view stroke, int weight, int top, int left,
-                     int width, int height, Attribute link,
-                     Attribute title);
+                     int width, int height, const Attribute& link,
+                     const Attribute& title);
     // The box of a narrow bar: no stroke weight.
-    void series_rect_unweighted(Attribute id, std::string_view fill,
+    void series_rect_unweighted(const Attribute& id, std::string_view fill,
                                 std::string_view stroke, int top, int left,
-                                int width, int height, Attribute link,
-                                Attribute title);
+                                int width, int height, const Attribute& link,
+                                const Attribute& title);
     // The circle of marker shape 4 (and of the joints of thick lines).
-    void series_oval(Attribute id, std::string_view fill,
+    void series_oval(const Attribute& id, std::string_view fill,
                      std::string_view stroke, int weight, int top, int left,
-                     int width, int height, Attribute link,
-                     Attribute title);
+                     int width, int height, const Attribute& link,
+                     const Attribute& title);
     // The triangle of marker shape 3, closed by repeating its first point.
-    void series_triangle(Attribute id, std::string_view fill,
+    void series_triangle(const Attribute& id, std::string_view fill,
                          std::string_view stroke, int weight, Point p1, Point p2,
-                         Point p3, Attribute link, Attribute title);
+                         Point p3, const Attribute& link, const Attribute& title);
     // One filled quadrilateral under a segment of an area line.
-    void area_polyline(Attribute id, std::string_view fill,
+    void area_polyline(const Attribute& id, std::string_view fill,
                        std::string_view stroke, Point p1, Point p2, Point p3,
-                       Point p4, Attribute link, Attribute title);
+                       Point p4, const Attribute& link, const Attribute& title);
     // The opening tag of a series value label (height before width); the
     // value line and shape_end() follow.
-    void series_value_open(Attribute id, int top, int left, int height,
+    void series_value_open(const Attribute& id, int top, int left, int height,
                            int width, const TextStyle& style,
-                           Attribute link, Attribute title);
+                           const Attribute& link, const Attribute& title);
     // One pie sector on one line.  Here `url`, `id` and `text` are the raw
     // series texts: the link text ("href='...' " with its trailing blank)
     // carries the id text appended.

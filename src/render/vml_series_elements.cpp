@@ -7,34 +7,34 @@
 
 namespace qp {
 
-void VmlWriter::series_rect(Attribute id, std::string_view fill,
+void VmlWriter::series_rect(const Attribute& id, std::string_view fill,
                             std::string_view stroke, int weight, int top, int left,
-                            int width, int height, Attribute link,
-                            Attribute title) {
+                            int width, int height, const Attribute& link,
+                            const Attribute& title) {
     emit<"<v:rect %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
         "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n">(id, fill, stroke, weight, top, left, width, height, link, title);
 }
 
-void VmlWriter::series_rect_unweighted(Attribute id, std::string_view fill,
+void VmlWriter::series_rect_unweighted(const Attribute& id, std::string_view fill,
                                        std::string_view stroke, int top, int left,
-                                       int width, int height, Attribute link,
-                                       Attribute title) {
+                                       int width, int height, const Attribute& link,
+                                       const Attribute& title) {
     emit<"<v:rect %s fillcolor='%q' strokecolor='%q' "
         "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:rect>\n">(id, fill, stroke, top, left, width, height, link, title);
 }
 
-void VmlWriter::series_oval(Attribute id, std::string_view fill,
+void VmlWriter::series_oval(const Attribute& id, std::string_view fill,
                             std::string_view stroke, int weight, int top, int left,
-                            int width, int height, Attribute link,
-                            Attribute title) {
+                            int width, int height, const Attribute& link,
+                            const Attribute& title) {
     emit<"<v:oval %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
         "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:oval>\n">(id, fill, stroke, weight, top, left, width, height, link, title);
 }
 
-void VmlWriter::series_triangle(Attribute id, std::string_view fill,
+void VmlWriter::series_triangle(const Attribute& id, std::string_view fill,
                                 std::string_view stroke, int weight, Point p1,
-                                Point p2, Point p3, Attribute link,
-                                Attribute title) {
+                                Point p2, Point p3, const Attribute& link,
+                                const Attribute& title) {
     // Closed by repeating its first point.
     emit<"<v:polyline %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
         "style='position:absolute' points='%d,%d %d,%d %d,%d %d,%d' %s  %s>\n"
@@ -42,16 +42,16 @@ void VmlWriter::series_triangle(Attribute id, std::string_view fill,
           title);
 }
 
-void VmlWriter::area_polyline(Attribute id, std::string_view fill,
+void VmlWriter::area_polyline(const Attribute& id, std::string_view fill,
                               std::string_view stroke, Point p1, Point p2, Point p3,
-                              Point p4, Attribute link, Attribute title) {
+                              Point p4, const Attribute& link, const Attribute& title) {
     emit<"<v:polyline %s style='position:absolute' fillcolor='%q' strokecolor='%q' "
         "points='%d,%d %d,%d %d,%d %d,%d' %s %s>\n</v:polyline>\n">(id, fill, stroke, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, link, title);
 }
 
-void VmlWriter::series_value_open(Attribute id, int top, int left, int height,
-                                  int width, const TextStyle& s, Attribute link,
-                                  Attribute title) {
+void VmlWriter::series_value_open(const Attribute& id, int top, int left, int height,
+                                  int width, const TextStyle& s, const Attribute& link,
+                                  const Attribute& title) {
     emit<"<v:shape %s style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
         "font:%q normal %q %d %q;color:%q;background:%q' %s  %s>\n">(id, top, left, height, width, s.italic, s.bold, s.size, s.font, s.color,
           s.bgcolor, link, title);

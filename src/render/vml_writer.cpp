@@ -117,8 +117,8 @@ void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int 
 
 // --- Lines ---
 
-void VmlWriter::series_line(Attribute id, int x1, int y1, int x2, int y2, int weight,
-                            std::string_view color, Attribute link, Attribute title) {
+void VmlWriter::series_line(const Attribute& id, int x1, int y1, int x2, int y2, int weight,
+                            std::string_view color, const Attribute& link, const Attribute& title) {
     emit<"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
         "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(id, x1, y1, x2, y2, weight, color, link, title);
 }
