@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "chart_state.h"
+#include "vml_writer.h"
 
 namespace qp {
 
-class VmlWriter;
 
 // Page and chart frame, axes and grid.
 void paint_frame(ChartState& st, VmlWriter& out);
@@ -35,9 +35,12 @@ int map_y(const ChartState& st, const YAxis& axis, float v);
 
 // Line primitive (note the argument order: both x first).  `id_attr` is an
 // already formed id attribute text (or empty); title and link are raw texts.
-void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
-               std::string_view color, std::string_view title,
-               std::string_view link, std::string_view id_attr);
+inline void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
+                      std::string_view color, std::string_view title,
+                      std::string_view link, std::string_view id_attr) {
+    out.series_line(VmlWriter::formed(id_attr), x1, y1, x2, y2, weight, color,
+                    VmlWriter::link(link), VmlWriter::title(title));
+}
 
 // Marker primitive: shape '1'..'6' centred at (x, y); `id` is the bare id.
 void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke,

@@ -24,11 +24,4 @@ int map_x(const ChartState& st, int i) { return XMapping(st)(i); }
 
 int map_y(const ChartState& st, const YAxis& axis, float v) { return YMapping(st, axis)(v); }
 
-void draw_line(VmlWriter& out, int x1, int x2, int y1, int y2, int weight,
-               std::string_view color, std::string_view title,
-               std::string_view link, std::string_view id_attr) {
-    out.series_line(VmlWriter::formed(id_attr), x1, y1, x2, y2, weight, color,
-                    VmlWriter::link(link), VmlWriter::title(title));
-}
-
 }  // namespace qp
