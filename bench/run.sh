@@ -5,17 +5,21 @@
 #
 #   bench/run.sh [path/to/qplot]
 #   REPEAT=n bench/run.sh ...    runs per size, best time kept (default 3)
+#   BENCH_DIR=dir bench/run.sh   jobs and pages in `dir` (for example on a
+#                                tmpfs, to time the program without the
+#                                disk's file system)
 #
-# Without an argument it builds qplot (Release) in build-bench/.  The jobs
-# are generated in build-bench/job-1x and build-bench/job-4x (deterministic:
-# the same bytes every time).  The floor is the cost of reading every input
-# file and writing the same output bytes to the same number of files (cat
-# and cp).  Targets: within 2x of the floor, peak memory under 16 MB,
-# linear growth.
+# Without an argument it builds qplot (Release) below build-bench/ (or
+# BENCH_DIR), where the jobs job-1x and job-4x are generated too
+# (deterministic: the same bytes every time).  The floor is the cost of
+# reading every input file and writing the same output bytes to the same
+# number of files (cat and cp).  Targets: within 2x of the floor, peak
+# memory under 16 MB, linear growth.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-work="$root/build-bench"
+work="${BENCH_DIR:-$root/build-bench}"
 mkdir -p "$work"
+work="$(cd "$work" && pwd)"
 
 if [ $# -ge 1 ]; then
   qplot="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"

@@ -1,9 +1,9 @@
 // The one place that knows the exact HTML and VML texts of a chart page.
 //
 // Painters work out geometry and hand every element to a VmlWriter, one
-// method per kind of element; the writer appends the element's exact bytes
-// to the page buffer.  Numbers are written with std::to_chars, never through
-// a locale.  Every text that lands inside a quoted attribute value has the
+// method per kind of element; the writer formats the element's exact bytes
+// straight into the page text.  Numbers are written digit by digit (or
+// with std::to_chars), never through a locale.  Every text that lands inside a quoted attribute value has the
 // delimiting quote replaced by its character reference ("'" becomes "&#39;"
 // inside '...'); text between tags is written exactly as given, so markup
 // in a title keeps working.
