@@ -70,7 +70,8 @@ std::string VmlWriter::link_attr(std::string_view url) { return quoted_attr("hre
 void VmlWriter::standard_heading(bool with_title, std::string_view title) {
     out_ += "<html>\n<xml:namespace prefix=\"v\"/>\n";
     if (with_title) {
-        emit<"<title>%s</title>\n">(title);
+        emit<"<title>%s</title>\n">(
+        title);
     }
     out_ += "<head>\n"
             "<META Name=\"Generator\" Content=\"Quillplot\">\n"
@@ -87,15 +88,18 @@ void VmlWriter::raw(std::string_view bytes) { out_.append(bytes); }
 // --- Chart block and frame ---
 
 void VmlWriter::block_relative(int left, std::string_view id) {
-    emit<"<div style='position:relative;left:%dpx' %s>\n">(left, id);
+    emit<"<div style='position:relative;left:%dpx' %s>\n">(
+        left, id);
 }
 
 void VmlWriter::block_absolute(int top, int left, std::string_view id) {
-    emit<"<div style='position:absolute;top:%dpx;left:%dpx' %s>\n">(top, left, id);
+    emit<"<div style='position:absolute;top:%dpx;left:%dpx' %s>\n">(
+        top, left, id);
 }
 
 void VmlWriter::group_open(int width, int height) {
-    emit<"<v:group style='antialias:false;width:%dpx;height:%dpx' coordsize='%d,%d'>\n">(width, height, width, height);
+    emit<"<v:group style='antialias:false;width:%dpx;height:%dpx' coordsize='%d,%d'>\n">(
+        width, height, width, height);
 }
 
 void VmlWriter::group_close() { out_ += "</v:group></div>\n"; }
@@ -104,7 +108,8 @@ void VmlWriter::background_roundrect(std::string_view arcsize, std::string_view 
                                      std::string_view stroke, int weight, int top,
                                      int left, int width, int height, bool shadow) {
     emit<"<v:roundrect %s  fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n">(arcsize, fill, stroke, weight, top, left, width, height);
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n">(
+        arcsize, fill, stroke, weight, top, left, width, height);
     if (shadow) out_ += "<v:shadow  on=\"t\" />\n";
     out_ += "</v:roundrect>\n";
 }
@@ -112,7 +117,8 @@ void VmlWriter::background_roundrect(std::string_view arcsize, std::string_view 
 void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int top,
                             int left, int width, int height) {
     emit<"<v:rect fillcolor='%q' strokecolor='%q' strokeweight='1px' "
-        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n</v:rect>\n">(fill, stroke, top, left, width, height);
+        "style='position:absolute;top:%d;left:%d;width:%d;height:%d' >\n</v:rect>\n">(
+        fill, stroke, top, left, width, height);
 }
 
 // --- Lines ---
@@ -120,13 +126,15 @@ void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int 
 void VmlWriter::series_line(const Attribute& id, int x1, int y1, int x2, int y2, int weight,
                             std::string_view color, const Attribute& link, const Attribute& title) {
     emit<"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
-        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(id, x1, y1, x2, y2, weight, color, link, title);
+        "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(
+        id, x1, y1, x2, y2, weight, color, link, title);
 }
 
 void VmlWriter::rule_line(int x1, int y1, int x2, int y2, int weight,
                           std::string_view color) {
     emit<"<v:line style='position:absolute' from='%d,%d' to='%d,%d' "
-        "strokeweight='%dpx' strokecolor='%q' >\n</v:line>\n">(x1, y1, x2, y2, weight, color);
+        "strokeweight='%dpx' strokecolor='%q' >\n</v:line>\n">(
+        x1, y1, x2, y2, weight, color);
 }
 
 // --- Text ---
@@ -141,31 +149,34 @@ void VmlWriter::caption_shape(int top, int left, std::string_view align, int wid
                               int height, const TextStyle& s, std::string_view text) {
     emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
         "height:%d; font:%q normal %q %d %q;color:%q;background:%q' >\n"
-        "<v:textbox/>%s</v:textbox/>\n</v:shape>">(top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
-          s.bgcolor, text);
+        "<v:textbox/>%s</v:textbox/>\n</v:shape>">(
+        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
+        text);
 }
 
 void VmlWriter::x_label_shape(int top, int left, int height, int width,
                               const TextStyle& s, std::string_view text) {
     emit<"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
         "font:%q normal %q %d %q;color:%q;background:%q' >\n"
-        "<v:textbox/>%s</v:textbox/>\n</v:shape>\n">(top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
-          text);
+        "<v:textbox/>%s</v:textbox/>\n</v:shape>\n">(
+        top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor, text);
 }
 
 void VmlWriter::value_label_open(int top, int left, std::string_view align, int width,
                                  int height, const TextStyle& s) {
     emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
-        "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n">(top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color,
-          s.bgcolor);
+        "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n">(
+        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor);
 }
 
 void VmlWriter::value_line_rounded(float value) {
-    emit<"<v:textbox/>%d</v:textbox/>\n">(round_to_int(value));
+    emit<"<v:textbox/>%d</v:textbox/>\n">(
+        round_to_int(value));
 }
 
 void VmlWriter::value_line_fixed(float value, int width, int decimals) {
-    emit<"<v:textbox/>%s</v:textbox/>\n">(fixed_text(value, width, decimals));
+    emit<"<v:textbox/>%s</v:textbox/>\n">(
+        fixed_text(value, width, decimals));
 }
 
 void VmlWriter::shape_end() { out_ += "</v:shape>\n"; }
@@ -173,7 +184,8 @@ void VmlWriter::shape_end() { out_ += "</v:shape>\n"; }
 void VmlWriter::text_stripe(bool positioned, int x1, int y1, int x2, int y2,
                             std::string_view color, int weight) {
     emit<"<v:line %sfrom='%d %d' to='%d %d' strokecolor='%q' strokeweight='%dpx'>\n"
-        "</v:line>\n">(positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, color, weight);
+        "</v:line>\n">(
+        positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, color, weight);
 }
 
 void VmlWriter::text_path(bool positioned, int x1, int y1, int x2, int y2,
@@ -183,8 +195,9 @@ void VmlWriter::text_path(bool positioned, int x1, int y1, int x2, int y2,
         "<v:fill on='True' color='%q'/>\n"
         "<v:path textpathok='True'/>\n"
         "<v:textpath on='True' string='%q' style='v-text-align:%q;font:%q normal %q %d %q'/>\n"
-        "</v:line>\n">(positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, s.color, s.color,
-          text, align, s.italic, s.bold, s.size, s.font);
+        "</v:line>\n">(
+        positioned ? "style='position:absolute' " : "", x1, y1, x2, y2, s.color, s.color, text,
+        align, s.italic, s.bold, s.size, s.font);
 }
 
 }  // namespace qp
