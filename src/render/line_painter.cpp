@@ -25,11 +25,15 @@ struct LineContext {
     const SeriesRecord& rec;
     XMapping x_of;
     YMapping y_of;
+    const ValueRow& row;   // the series' values
+    int last;              // its last position
 
-    bool present(int i) const { return value_present(axis, s, i); }
+    bool present(int i) const {
+        return i >= 0 && i <= last && is_present(row[static_cast<std::size_t>(i)]);
+    }
     bool segment(int i) const { return present(i) && present(i + 1); }
     int x(int i) const { return x_of(i); }
-    int y(int i) const { return y_of(axis.val[s][i]); }
+    int y(int i) const { return y_of(row[static_cast<std::size_t>(i)]); }
 };
 
 struct Point {
@@ -108,8 +112,9 @@ void paint_area(const LineContext& c, int last, std::string_view id_text) {
 void paint_line_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
-    const LineContext c{st, out, axis, s, rec, XMapping(st), YMapping(st, axis.y)};
     const int last = last_position(rec);
+    const LineContext c{st, out, axis, s, rec, XMapping(st), YMapping(st, axis.y),
+                        axis.val[static_cast<std::size_t>(s)], last};
 
     if (rec.width >= kJointMinWidth) paint_joints(c, last);
 
