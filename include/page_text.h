@@ -34,6 +34,7 @@ public:
     // The text now ends at `end`, inside the room last taken.
     void commit(const char* end) { size_ = static_cast<std::size_t>(end - data_.get()); }
 
+    // `bytes` must not lie inside this text (room may move it).
     void append(std::string_view bytes) {
         char* p = room(bytes.size());
         if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());

@@ -20,7 +20,7 @@ public:
         : step_(st.Xstepm), middle_(st.dXstepm), origin_(static_cast<double>(st.Cleft) + st.Aleft) {}
 
     int operator()(int i) const {
-        // The product of an index and a float is exact in double.
+        // The product of an index (below 2^29) and a float is exact in double.
         double whole;
         if (round_clear_of_halves(i * step_ + middle_, &whole)) return truncate_to_int(whole + origin_);
         return extended(i);
