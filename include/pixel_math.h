@@ -57,9 +57,5 @@ inline bool round_clear_of_halves(double x, double* whole) {
     return true;
 }
 
-inline int round_to_int(long double x) {
-    if (std::isnan(x)) return 0;
-    return truncate_to_int(std::round(x));
-}
 
 }  // namespace qp

@@ -28,14 +28,11 @@ std::string fixed_text(double value, int width, int decimals) {
     return buf;
 }
 
+// The attribute text the series elements write in place, as a string.
 std::string quoted_attr(std::string_view name, std::string_view value) {
-    if (value.empty()) return {};
-    std::string s;
-    s.reserve(name.size() + value.size() + 3);
-    s.append(name);
-    s.append("='");
-    s.append(VmlWriter::escape_attr(value));
-    s.push_back('\'');
+    const VmlWriter::Attribute attribute{name, value};
+    std::string s(vml::attribute_bound(attribute), '\0');
+    s.resize(static_cast<std::size_t>(vml::put_attribute(s.data(), attribute) - s.data()));
     return s;
 }
 
