@@ -51,9 +51,8 @@ void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, i
 
 void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
     const long long r = axis.Rwidth;
-    const float step = st.Xstepm;
-    const auto product = [](double a, double b) { return as_single(a * b); };
-    const float slot_margin = (step - product(axis.kolR1, static_cast<double>(r))) / 2;
+    const double step = st.Xstepm;
+    const double slot_margin = (step - static_cast<double>(axis.kolR1) * static_cast<double>(r)) / 2;
     const bool on_boundaries = st.XYcross == 1;
     const bool stacked = axis.kolR2 == 1;
     long long place = 0;   // the bar's place in its slot, 0 for the first
@@ -73,16 +72,12 @@ void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
                     left = x0;
                     right = x0 + first_half_bar(axis);
                 } else {
-                    const float centre_left =
-                        product(p, step) - static_cast<float>(r / 2);
-                    left = x0 + round_to_int(centre_left);
+                    left = x0 + round_to_int(p * step - static_cast<double>(r / 2));
                     right = std::min(left + r, static_cast<long long>(st.Cx2));
                 }
             } else {
-                const float offset =
-                    product(p, step) + product(static_cast<double>(place), static_cast<double>(r)) +
-                    slot_margin;
-                left = x0 + round_to_int(offset);
+                left = x0 + round_to_int(p * step + static_cast<double>(place) * static_cast<double>(r) +
+                                         slot_margin);
                 right = left + r;
             }
             draw_bar(out, axis.y, clamp_to_int(left), y_of(axis.val[s][p]),

@@ -66,10 +66,10 @@ void write_background(ChartState& st, VmlWriter& out) {
 // the area on both sides.
 void fit_margins(ChartState& st) {
     if (static_cast<long long>(st.Cleft) + st.Cright + 10 > st.Awidth) {
-        st.Cleft = st.Cright = round_to_int(as_single(st.Awidth * 0.1));
+        st.Cleft = st.Cright = round_to_int(st.Awidth * 0.1);
     }
     if (static_cast<long long>(st.Ctop) + st.Cbottom + 10 > st.Aheight) {
-        st.Ctop = st.Cbottom = round_to_int(as_single(st.Aheight * 0.1));
+        st.Ctop = st.Cbottom = round_to_int(st.Aheight * 0.1);
     }
 }
 
@@ -79,8 +79,9 @@ void fit_margins(ChartState& st) {
 void fill_in_step(const ChartState& st, YAxis axis) {
     const int h = plot_height(st);
     if (!(axis.pstep == -1 || (axis.pstep == 1 && axis.step == 0)) || h <= 40) return;
-    const float range = axis.max - axis.min;
-    float step = as_single(static_cast<double>(range) / (h / 40.0));
+    // The step is held in single precision; it is formed in double.
+    const double range = static_cast<double>(axis.max) - static_cast<double>(axis.min);
+    float step = as_single(range / (h / 40.0));
     if (step > 1.0f) step = as_single(std::round(static_cast<double>(step)));
     axis.step = step;
     axis.pstep = 1;

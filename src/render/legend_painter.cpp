@@ -104,8 +104,6 @@ void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, i
     }
 }
 
-float product(double a, double b) { return as_single(a * b); }
-
 // Separator lines between the rows and between the columns of cells.
 void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
     const long long left = st.Lleft, top = st.Ltop;
@@ -113,11 +111,11 @@ void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) 
     const int bottom = clamp_to_int(top + st.Lheight);
     int budget = kMaxWalkElements;
     for (int r = 1; r < st.Lrows && budget > 0; ++r, --budget) {
-        const int y = round_to_int(static_cast<float>(st.Ltop) + product(r, ch));
+        const int y = round_to_int(st.Ltop + static_cast<double>(r) * ch);
         draw_line(out, st.Lleft, right, y, y, 1, st.Lbcolor, {}, {}, {});
     }
     for (int c = 1; c < st.Lcols && budget > 0; ++c, --budget) {
-        const int x = round_to_int(static_cast<float>(st.Lleft) + product(c, cw));
+        const int x = round_to_int(st.Lleft + static_cast<double>(c) * cw);
         draw_line(out, x, x, st.Ltop, bottom, 1, st.Lbcolor, {}, {}, {});
     }
 }
@@ -150,9 +148,11 @@ void paint_legend(ChartState& st, VmlWriter& out) {
 
     const int cols = std::max(st.Lcols, 1);
     const int rows = std::max(st.Lrows, 1);
+    // The cell size is held in single precision; positions within the
+    // cells are formed from it in double.
     const float cw = as_single(static_cast<double>(st.Lwidth) / cols);
     const float ch = as_single(static_cast<double>(st.Lheight) / rows);
-    const int text_height = round_to_int(as_single(st.Lfsize * 1.15));
+    const int text_height = round_to_int(st.Lfsize * 1.15);
     const int text_width = clamp_to_int(static_cast<long long>(round_to_int(cw)) - 30);
     const TextStyle style{st.Litalic, st.Lbold, st.Lfsize, st.Lfont, st.Lfcolor, {}};
 
@@ -160,9 +160,9 @@ void paint_legend(ChartState& st, VmlWriter& out) {
     for (std::size_t n = 0; n < entries.size(); ++n) {
         const long long c = static_cast<long long>(n) % cols;
         const long long r = static_cast<long long>(n) / cols;
-        const float cell_top = product(static_cast<double>(r), ch);
-        const int xc = px_sum(round_to_int(product(static_cast<double>(c), cw)), st.Lleft);
-        const int ym = px_sum(round_to_int(cell_top + ch / 2), st.Ltop);
+        const double cell_top = static_cast<double>(r) * ch;
+        const int xc = px_sum(round_to_int(static_cast<double>(c) * cw), st.Lleft);
+        const int ym = px_sum(round_to_int(cell_top + ch / 2.0), st.Ltop);
 
         const DataAxis axis = data_axis(st, entries[n].axis);
         const SeriesRecord& rec = axis.rec[entries[n].index];
@@ -175,8 +175,8 @@ void paint_legend(ChartState& st, VmlWriter& out) {
             apostrophe == std::string_view::npos ? std::string_view() : text.substr(apostrophe + 1);
 
         paint_sample(st, out, axis, entries[n].index, xc, ym, title);
-        const float cell_middle = cell_top + static_cast<float>(st.Ltop) + ch / 2;
-        const int text_top = round_to_int(cell_middle - as_single(as_single(st.Lfsize * 1.15) / 2.0));
+        const int text_top =
+            round_to_int(cell_top + st.Ltop + ch / 2.0 - st.Lfsize * 1.15 / 2.0);
         out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
     }
 

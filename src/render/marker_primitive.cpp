@@ -53,14 +53,14 @@ void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke
 
     switch (shape) {
         case '1': {
-            const long long r = round_to_int(as_single(half * 0.71));
+            const long long r = round_to_int(half * 0.71);
             const int side = clamp_to_int(2 * r + 1);
             out.series_rect(id_attribute, fill, stroke, weight, at(y, -r), at(x, -r), side, side,
                             link_attribute, title_attribute);
             break;
         }
         case '2': {
-            long long s = round_to_int(as_single(size * 0.71));
+            long long s = round_to_int(size * 0.71);
             if (s % 2 != 0) s += 1;
             const int side = clamp_to_int(s);
             out.series_rect(id_attribute, fill, stroke, weight, at(y, -(s / 2)), at(x, -(s / 2)),
@@ -68,8 +68,8 @@ void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke
             break;
         }
         case '3': {
-            const long long dx = round_to_int(as_single(half * 0.87));
-            const long long dy = round_to_int(as_single(half * 0.5));
+            const long long dx = round_to_int(half * 0.87);
+            const long long dy = round_to_int(half * 0.5);
             const VmlWriter::Point p1{x, at(y, -half)};
             const VmlWriter::Point p2{at(x, -dx), at(y, dy)};
             const VmlWriter::Point p3{at(x, dx), at(y, dy)};

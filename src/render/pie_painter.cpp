@@ -23,7 +23,7 @@ constexpr long long kArcUnitsPerDegree = 65536;
 long long ceil_div(long long n, long long k) { return n / k + (k * (n / k) < n ? 1 : 0); }
 
 // The height of one label line, unrounded and rounded.
-float label_height_real(const ChartState& st) { return as_single(st.Xsize * 1.15); }
+double label_height_real(const ChartState& st) { return st.Xsize * 1.15; }
 long long label_height(const ChartState& st) { return round_to_int(label_height_real(st)); }
 
 PieBox box_at(long long left, long long top, long long size) {
@@ -38,8 +38,8 @@ std::vector<PieBox> one_pie(const ChartState& st, long long w, long long h) {
     if (needed > h) d = labels ? h - 10 - xh : h;
     const long long left = (w - d) / 2 + st.Aleft + st.Cleft;
     const long long top =
-        labels ? round_to_int(as_single((static_cast<float>(h - d) - label_height_real(st)) / 2.0) +
-                             static_cast<float>(st.Atop) + static_cast<float>(st.Ctop))
+        labels ? round_to_int((static_cast<double>(h - d) - label_height_real(st)) / 2.0 +
+                             st.Atop + st.Ctop)
                : (h - d) / 2 + st.Atop + st.Ctop;
     return {box_at(left, top, d)};
 }
@@ -123,7 +123,7 @@ std::vector<PieBox> by_rows(const ChartState& st, long long n, long long w, long
         cw = w / c;
         ox = (w - cw * c) / 2;
         d = cw - 10;
-        ch = round_to_int(label_height_real(st) + static_cast<float>(cw));
+        ch = round_to_int(label_height_real(st) + static_cast<double>(cw));
         ch += (h - ch * rows) / rows;
         oy = (h - ch * rows) / 2;
     } else {
@@ -169,19 +169,19 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
     const int x = clamp_to_int(cx);
     const int y = clamp_to_int(ly);
     if (st.Xgrad == 0) {
-        out.x_label_shape(y, round_to_int(static_cast<float>(cx) - as_single(0.3 * 0.7 * chars * st.Xsize)),
+        out.x_label_shape(y, round_to_int(static_cast<double>(cx) - 0.3 * 0.7 * chars * st.Xsize),
                           clamp_to_int(label_height(st)),
-                          round_to_int(as_single(chars * st.Xsize * 0.7)), style, label);
+                          round_to_int(chars * st.Xsize * 0.7), style, label);
         return;
     }
     int x1, y1, x2, y2;
     std::string_view align;
     if (st.Xgrad >= 1 && st.Xgrad <= 90) {
         // Rising text that ends under the pie's centre.
-        const long long len = round_to_int(as_single(chars * st.Xsize * 0.7));
+        const long long len = round_to_int(chars * st.Xsize * 0.7);
         const double angle = (90 - st.Xgrad) / kDegreesPerRadian;
-        const long long dx = round_to_int(as_single(len * std::sin(angle)));
-        const long long dy = round_to_int(as_single(len * std::cos(angle)));
+        const long long dx = round_to_int(static_cast<double>(len) * std::sin(angle));
+        const long long dy = round_to_int(static_cast<double>(len) * std::cos(angle));
         x1 = clamp_to_int(cx - dx);
         y1 = clamp_to_int(ly + dy);
         x2 = x;
@@ -189,10 +189,10 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
         align = "right";
     } else if (st.Xgrad >= 91 && st.Xgrad <= 180) {
         // Falling text that starts under the pie's centre.
-        const long long len = truncate_to_int(as_single(chars * st.Xsize * 0.7));
+        const long long len = truncate_to_int(chars * st.Xsize * 0.7);
         const double angle = (st.Xgrad - 90) / kDegreesPerRadian;
-        const long long dx = round_to_int(as_single(len * std::sin(angle)));
-        const long long dy = round_to_int(as_single(len * std::cos(angle)));
+        const long long dx = round_to_int(static_cast<double>(len) * std::sin(angle));
+        const long long dy = round_to_int(static_cast<double>(len) * std::cos(angle));
         x1 = x;
         y1 = y;
         x2 = clamp_to_int(cx + dx);
@@ -227,9 +227,11 @@ void paint_pie(ChartState& st, VmlWriter& out, int j, const PieBox& box, int sta
         const float v = axis.val[s][j];
         if (v == 0) return;
         const float next = sum + v;
-        const float per_unit =
-            total == 0 ? 0.0f : as_single(360.0 / static_cast<double>(total));
-        const long long sweep = round_to_int(as_single(static_cast<double>(next - sum) * per_unit));
+        // The running sum and the total are held in single precision; the
+        // sweep is formed from them in double.
+        const double per_unit = total == 0 ? 0.0 : 360.0 / static_cast<double>(total);
+        const long long sweep =
+            round_to_int((static_cast<double>(next) - static_cast<double>(sum)) * per_unit);
         sum = next;
         const SeriesRecord& rec = axis.rec[s];
         out.pie_sector(st.Awidth, st.Aheight, clamp_to_int(cx), clamp_to_int(cy),

@@ -46,10 +46,10 @@ int crossing_row(const ChartState& st, const YAxis& axis) {
     const long long top = static_cast<long long>(st.Ctop) + st.Atop;
     if (axis.max == axis.xlocate || axis.max == axis.min) return clamp_to_int(top);
     if (axis.min == axis.xlocate) return plot_bottom(st);
-    // Formed in double and rounded once to single precision.
-    const float offset = as_single(
-        static_cast<double>(std::fabs(axis.max - axis.xlocate)) *
-        (plot_height(st) / static_cast<double>(std::fabs(axis.max - axis.min))));
+    // Formed in double and held in single precision before it is rounded.
+    const double above = std::fabs(static_cast<double>(axis.max) - axis.xlocate);
+    const double range = std::fabs(static_cast<double>(axis.max) - axis.min);
+    const float offset = as_single(above * (plot_height(st) / range));
     return clamp_to_int(static_cast<long long>(round_to_int(offset)) + top);
 }
 

@@ -17,7 +17,7 @@ void paint_title(ChartState& st, VmlWriter& out) {
     const int top = clamp_to_int((static_cast<long long>(st.Ctop) - st.Tsize) / 2 + st.Atop);
     const int left = px_sum(st.Aleft, 5);
     const int width = px_sum(st.Awidth, -10);
-    const int height = round_to_int(as_single(st.Tsize * 1.15));
+    const int height = round_to_int(st.Tsize * 1.15);
     const TextStyle style{st.Titalic, st.Tbold, st.Tsize, st.Tfont, st.Tcolor, st.Tbgcolor};
     out.text_shape(top, left, align, width, height, style, shown);
 }

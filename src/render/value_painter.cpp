@@ -27,17 +27,17 @@ void draw_value_label(VmlWriter& out, const YAxis& axis, int x, int row, int siz
                       std::string_view color, std::string_view title,
                       std::string_view background, float value, std::string_view link,
                       std::string_view id) {
-    const int height = round_to_int(as_single(size * 1.15));
+    const int height = round_to_int(size * 1.15);
     // Above a point on or over the X axis, below a point under it.
     const long long top = row > axis.xrow ? static_cast<long long>(row) + 5
                                           : static_cast<long long>(row) - 5 - height;
     const int decimals = static_cast<int>(axis.sstep.size());
     const int digits = integer_digits(value);
     const int chars = decimals == 0 ? digits : digits + 1 + decimals;
-    long long width = round_to_int(as_single(static_cast<double>(chars) * size * 0.7));
-    if (value < 0) width += round_to_int(as_single(size * 0.35));   // room for the sign
+    long long width = round_to_int(static_cast<double>(chars) * size * 0.7);
+    if (value < 0) width += round_to_int(size * 0.35);   // room for the sign
     const int box_width = clamp_to_int(width);
-    const int left = round_to_int(static_cast<float>(x) - as_single(box_width * 0.5));
+    const int left = round_to_int(static_cast<double>(x) - box_width * 0.5);
 
     const TextStyle style{axis.italic, axis.bold, size, axis.font, color, background};
     out.series_value_open(VmlWriter::id(id), clamp_to_int(top), left, height, box_width,

@@ -34,7 +34,7 @@ std::string_view label_at(const ChartState& st, long long i) {
 }
 
 int tick_length(int margin, int longest) {
-    return std::clamp(round_to_int(as_single(margin * 0.1)), 5, longest);
+    return std::clamp(round_to_int(margin * 0.1), 5, longest);
 }
 
 void write_ticks(const ChartState& st, VmlWriter& out, int tx) {
@@ -64,7 +64,7 @@ void write_caption(const ChartState& st, VmlWriter& out) {
         align = shown.front() == '<' ? "left" : "right";
         shown.remove_prefix(1);
     }
-    const int height = round_to_int(as_single(st.Xsize * 1.15));
+    const int height = round_to_int(st.Xsize * 1.15);
     const int top = clamp_to_int(static_cast<long long>(st.Atop) + st.Aheight - height - 5);
     const int left = clamp_to_int(static_cast<long long>(st.Aleft) + st.Cleft + 10);
     const int width =
@@ -77,25 +77,25 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
                  int tx) {
     const TextStyle style{st.Xitalic, st.Xbold, st.Xsize, st.Xfont, st.Xcolor, st.Xbgcolor};
     const double length = static_cast<double>(label.size());
-    const float cx = as_single(plot_left(st) + static_cast<double>(i) * st.Xstepm +
-                                        st.dXstepm);
+    const double cx = plot_left(st) + static_cast<double>(i) * st.Xstepm + st.dXstepm;
     const int y0 = clamp_to_int(static_cast<long long>(plot_bottom(st)) + tx + 5);
     if (st.Xgrad == 0) {
-        const int width = round_to_int(as_single(length * st.Xsize * 0.7));
-        const int left = round_to_int(cx - as_single(0.3 * 0.7 * length * st.Xsize));
-        const int height = round_to_int(as_single(st.Xsize * 1.15));
+        const int width = round_to_int(length * st.Xsize * 0.7);
+        const int left = round_to_int(cx - 0.3 * 0.7 * length * st.Xsize);
+        const int height = round_to_int(st.Xsize * 1.15);
         out.x_label_shape(y0, left, height, width, style, label);
         return;
     }
     if (st.Xgrad < 0 || st.Xgrad > 180) return;
     const int x0 = round_to_int(cx);
+    // The text's length along its line is held in single precision.
     const float len = as_single(length * st.Xsize * 0.7);
     const bool rising = st.Xgrad <= 90;
     // Rising text ends at the anchor below the category; falling text
     // starts there.
-    const float a = as_single((rising ? 90 - st.Xgrad : st.Xgrad - 90) * kPi / 180);
-    const double dx = std::sin(static_cast<double>(a)) * len;
-    const double dy = std::cos(static_cast<double>(a)) * len;
+    const double a = (rising ? 90 - st.Xgrad : st.Xgrad - 90) * kPi / 180;
+    const double dx = std::sin(a) * len;
+    const double dy = std::cos(a) * len;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     if (rising) {
         x1 = round_to_int(x0 - dx);

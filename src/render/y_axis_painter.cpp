@@ -33,7 +33,7 @@ bool caption_is_vertical(std::string_view text) {
 
 int tick_length(const ChartState& st) {
     // Both sides measure their ticks from the left margin.
-    return std::clamp(round_to_int(as_single(st.Cleft * 0.1)), 5, 9);
+    return std::clamp(round_to_int(st.Cleft * 0.1), 5, 9);
 }
 
 ScaleSide side_of(const ChartState& st, const YAxis& axis) {
@@ -82,7 +82,7 @@ ScaleSide side_of(const ChartState& st, const YAxis& axis) {
 // kMaxWalkElements elements.
 template <class Emit>
 void walk(float value, float row, bool from_next, bool upward, float value_step,
-          float row_step, float limit, Emit emit) {
+          float row_step, double limit, Emit emit) {
     const auto advance = [&]() {
         const float next = upward ? value + value_step : value - value_step;
         if (next == value) return false;
@@ -98,16 +98,22 @@ void walk(float value, float row, bool from_next, bool upward, float value_step,
     }
 }
 
-float half(float x) { return as_single(static_cast<double>(x) / 2.0); }
+// How far a walk may go: half a step beyond the scale's end.
+double upper_limit(const YAxis& axis, float step) {
+    return static_cast<double>(axis.max) + static_cast<double>(step) / 2.0;
+}
+double lower_limit(const YAxis& axis, float step) {
+    return static_cast<double>(axis.min) - static_cast<double>(step) / 2.0;
+}
 
 void write_ticks(VmlWriter& out, const YAxis& axis,
                  const ScaleSide& side, float r0, float ppu) {
     const float major = as_single(static_cast<double>(ppu) * axis.step);
     const float minor = as_single(static_cast<double>(ppu) * axis.substep);
-    const float up_major = axis.max + half(axis.step);
-    const float down_major = axis.min - half(axis.step);
-    const float up_minor = axis.max + half(axis.substep);
-    const float down_minor = axis.min - half(axis.substep);
+    const double up_major = upper_limit(axis, axis.step);
+    const double down_major = lower_limit(axis, axis.step);
+    const double up_minor = upper_limit(axis, axis.substep);
+    const double down_minor = lower_limit(axis, axis.substep);
     const auto line = [&](int x1, int x2) {
         return [&out, &axis, x1, x2](float row, float) {
             const int y = round_to_int(row);
@@ -149,10 +155,10 @@ void write_caption(const ChartState& st, VmlWriter& out, const YAxis& axis,
         out.text_path(true, x, y1, x, y2, align, style, text);
         return;
     }
-    const float span = as_single(static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7);
+    const double span = static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7;
     const long long top_margin = static_cast<long long>(st.Atop) + st.Ctop - axis.size;
-    const int top = round_to_int(as_single(as_single(top_margin - as_single(axis.size * 1.15 / 2)) - 10));
-    const int height = round_to_int(as_single(axis.size * 1.15));
+    const int top = round_to_int(static_cast<double>(top_margin) - axis.size * 1.15 / 2 - 10);
+    const int height = round_to_int(axis.size * 1.15);
     int width = 0;
     long long left = 0;
     if (axis.number == 1) {
@@ -188,7 +194,7 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
     const int field = decimals + 1 + places;
 
     const TextStyle style{axis.italic, axis.bold, axis.size, axis.font, axis.color, axis.bgcolor};
-    const int height = round_to_int(as_single(axis.size * 1.15));
+    const int height = round_to_int(axis.size * 1.15);
     const auto label = [&](float top, float value) {
         out.value_label_open(round_to_int(top), side.label_left, side.label_align,
                              side.label_width, height, style);
@@ -201,11 +207,12 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
     };
 
     const float major = as_single(static_cast<double>(ppu) * axis.step);
-    const float top0 = as_single(static_cast<double>(r0) - as_single(axis.size * 1.15 / 2));
+    // The label tops walk in single precision like the rows they follow.
+    const float top0 = as_single(static_cast<double>(r0) - axis.size * 1.15 / 2);
     // The crossing value is always labelled.
     label(top0, axis.xlocate);
-    walk(axis.xlocate, top0, true, true, axis.step, major, axis.max + half(axis.step), label);
-    walk(axis.xlocate, top0, true, false, axis.step, major, axis.min - half(axis.step), label);
+    walk(axis.xlocate, top0, true, true, axis.step, major, upper_limit(axis, axis.step), label);
+    walk(axis.xlocate, top0, true, false, axis.step, major, lower_limit(axis, axis.step), label);
 }
 
 }  // namespace
@@ -215,9 +222,9 @@ void paint_y_axis(ChartState& st, VmlWriter& out, YAxis axis) {
     const float r0 = as_single(axis.xrow);
     // A scale of zero width has no pixels per unit (everything on it sits
     // at its crossing row).
-    const float range = std::fabs(axis.max - axis.min);
-    const float ppu =
-        range == 0 ? 0.0f : as_single(plot_height(st) / static_cast<double>(range));
+    const double range =
+        std::fabs(static_cast<double>(axis.max) - static_cast<double>(axis.min));
+    const float ppu = range == 0 ? 0.0f : as_single(plot_height(st) / range);
 
     if (axis.pstep == 1) {
         if (side.calls_x_axis) paint_x_axis(st, out);

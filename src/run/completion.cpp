@@ -117,8 +117,8 @@ void complete_fields(ChartState& st) {
     }
 
     // Plot margins not given take a tenth of the area.
-    const int side = truncate_to_int(as_single(static_cast<double>(st.Awidth) * 0.1));
-    const int upright = truncate_to_int(as_single(static_cast<double>(st.Aheight) * 0.1));
+    const int side = truncate_to_int(static_cast<double>(st.Awidth) * 0.1);
+    const int upright = truncate_to_int(static_cast<double>(st.Aheight) * 0.1);
     if (st.Cleft == -1) st.Cleft = side;
     if (st.Cright == -1) st.Cright = side;
     if (st.Ctop == -1) st.Ctop = upright;
@@ -197,14 +197,14 @@ void complete_legend(ChartState& st) {
 
     // Size: each column holds a sample (40 pixels) and the longest text; each
     // row is a line of text with a little air; the frame on both sides.
-    // Products are formed in double and kept in single precision, as everywhere.
+    // Each size is formed in double and rounded once.
     const double frame = 2.0 * static_cast<double>(st.Lbwidth);
     if (st.Lwidth == 0) {
-        const float column = as_single(as_single(static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55) + 40.0);
-        st.Lwidth = truncate_to_int(static_cast<double>(round_to_int(as_single(static_cast<double>(st.Lcols) * column))) + frame);
+        const double column = static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55 + 40.0;
+        st.Lwidth = truncate_to_int(static_cast<double>(round_to_int(st.Lcols * column)) + frame);
     }
     if (st.Lheight == 0) {
-        const double row = round_to_int(as_single(as_single(static_cast<double>(st.Lfsize) * 1.15) + 5.0));
+        const double row = round_to_int(static_cast<double>(st.Lfsize) * 1.15 + 5.0);
         st.Lheight = truncate_to_int(row * st.Lrows + frame);
     }
 }
