@@ -13,11 +13,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chart_file.h"
-#include "chart_state.h"
-#include "file_system.h"
-#include "run_context.h"
-#include "run_loop.h"
+#include "app/chart_file.h"
+#include "model/chart_state.h"
+#include "platform/file_system.h"
+#include "support/memory_file_system.h"
+#include "log/run_context.h"
+#include "app/run_loop.h"
 
 namespace qp::fuzz {
 

@@ -1,0 +1,253 @@
+// Chart file processing: every chart that the reading of a chart
+// description file completes is written into its page, or, once the file
+// has errors, replaced by an error page.  The charts of a file share one
+// page when its first AREA record names none; otherwise each chart has a
+// page of its own.
+#include "app/chart_file.h"
+
+#include <ostream>
+
+#include "layout/completion.h"
+#include "layout/series_finishing.h"
+#include "read/chart_reader.h"
+#include "draw/render_driver.h"
+#include "page/error_page.h"
+#include "page/output_page.h"
+#include "read/scanner.h"
+
+namespace qp {
+
+namespace {
+
+constexpr std::string_view kPageEnd = "</body></html>";
+
+class ChartFile : public ChartSink {
+public:
+    ChartFile(ChartState& st, RunContext& run, PageText& page_text)
+        : st_(st), run_(run), page_(page_text) {}
+
+    void output_chart() override;
+    void end_chart() override;
+    // The run loop's end of a file: a shared page still open is finished
+    // and closed.
+    void close_shared_page();
+
+private:
+    bool first_chart() const { return st_.numAREA <= 1; }
+    bool shared() const { return st_.ONE_file == 1; }
+    void keep_area();
+    bool open_page(const std::string& name);
+    void close_page();
+    void copy_ending_file();
+    void report_generated();
+    void report_not_generated();
+
+    ChartState& st_;
+    RunContext& run_;
+    OutputPage page_;
+    std::string output_path_;   // the page last opened for a drawn chart
+    AreaPlace area_;            // the chart's area as its records gave it
+    bool area_kept_ = false;
+    bool ending_failed_ = false;
+};
+
+// The area as read, before completion and drawing change it, so that an
+// error page stands where the chart would have stood.
+void ChartFile::keep_area() {
+    if (area_kept_) return;
+    area_ = AreaPlace{st_.Aleft, st_.Atop, st_.Awidth, st_.Aheight};
+    area_kept_ = true;
+}
+
+// Opens `name` as the page in hand; reports and sets the file's error flag
+// when it cannot be.
+bool ChartFile::open_page(const std::string& name) {
+    const std::string_view file = builtin_text(Msg::File);
+    if (static_cast<int>(name.size()) > kPathMax) {
+        if (page_.is_open()) close_page();
+        run_.console << file << ' ' << name << ": " << builtin_text(Msg::WrongNameLength) << '\n';
+        run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
+                 << run_.cat(Msg::WrongNameLength) << kEnd << "<br>\n";
+        run_.file_error = 1;
+        return false;
+    }
+    if (page_.is_open()) close_page();
+    if (page_.open(run_.fs, name)) return true;
+    run_.console << file << ' ' << name << ": " << builtin_text(Msg::CanNotBeOpened) << '\n';
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
+             << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
+    run_.file_error = 1;
+    return false;
+}
+
+// Closes the page in hand.  A page that was announced as generated but
+// could not be stored whole is reported after all.
+void ChartFile::close_page() {
+    if (!page_.is_open()) return;
+    if (!page_.close() && page_.announced && !page_.failure_reported) report_not_generated();
+}
+
+void ChartFile::report_generated() {
+    run_.log << run_.cat(Msg::File) << ' ' << page_.name() << ' ' << run_.cat(Msg::IsGenerated)
+             << "<br>\n";
+    page_.announced = true;
+}
+
+void ChartFile::report_not_generated() {
+    run_.console << builtin_text(Msg::File) << ' ' << page_.name() << ' '
+                 << builtin_text(Msg::DoesNotGenerated) << '\n';
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << page_.name() << ' '
+             << run_.cat(Msg::DoesNotGenerated) << kEnd << "<br>\n";
+    page_.failure_reported = true;
+    run_.file_error = 1;
+}
+
+// Appends the ending file to the page.  Sets ending_failed_ when it cannot
+// be read.
+void ChartFile::copy_ending_file() {
+    ending_failed_ = false;
+    if (st_.Afile_footer.empty()) return;
+    std::string ending;
+    if (run_.fs.read_text(st_.Afile_footer, &ending)) {
+        run_.log << run_.cat(Msg::EndingFileIs) << ' ' << st_.Afile_footer << "<br>\n";
+        page_.append(ending);
+        return;
+    }
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << st_.Afile_footer << ' '
+             << run_.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
+    run_.file_error = 1;
+    ending_failed_ = true;
+}
+
+void ChartFile::output_chart() {
+    keep_area();
+
+    st_.Lgnum = 0;
+    complete_fields(st_);
+    finish_series(st_, run_);
+    complete_axis_ranges(st_);
+    complete_legend(st_);
+    if (run_.file_error != 0) return;
+
+    // The page: the first chart opens it; a later chart opens its own, or
+    // goes into the page its file shares.
+    if (first_chart()) {
+        output_path_ = st_.Afile_output.empty() ? default_page_name(run_) : st_.Afile_output;
+        if (!open_page(output_path_)) return;
+    } else if (!shared()) {
+        if (st_.Afile_output.empty()) {
+            // An own page without a name: the reader has reported it.
+            run_.file_error = 1;
+            return;
+        }
+        output_path_ = st_.Afile_output;
+        if (!open_page(output_path_)) return;
+    } else if (!page_.is_open()) {
+        // The shared page was never opened; try its name once more.
+        if (!open_page(output_path_)) return;
+    }
+
+    render_chart(st_, run_, page_.text(), [this] { page_.flush(); });
+    const bool drawn = run_.file_error == 0;
+
+    copy_ending_file();
+    if (ending_failed_) {
+        if (!shared()) {
+            page_.append(kPageEnd);
+            page_.close();
+        } else {
+            page_.flush();
+        }
+        return;
+    }
+
+    // An own page is finished and closed before it is announced, so that a
+    // page that could not be stored whole is never logged as generated.
+    bool stored;
+    if (!shared()) {
+        if (st_.Afile_footer.empty()) page_.append(kPageEnd);
+        stored = page_.close();
+    } else {
+        stored = page_.flush();
+    }
+    if (!drawn) return;   // a missing heading file: nothing to announce
+    if (stored) {
+        report_generated();
+    } else if (!page_.failure_reported) {
+        report_not_generated();
+    }
+}
+
+void ChartFile::end_chart() {
+    keep_area();
+    area_kept_ = false;   // the next chart keeps its own
+    if (run_.file_error == 0) return;
+
+    ErrorPageHeading lead;
+    if (first_chart()) {
+        // The error page replaces whatever the chart's page holds.
+        const std::string name =
+            st_.Afile_output.empty() ? default_page_name(run_) : st_.Afile_output;
+        close_page();
+        if (!open_page(name)) return;
+        lead.heading = true;
+        lead.title_line = !shared() && !st_.Ttext.empty();
+    } else if (shared()) {
+        if (!page_.is_open()) return;   // the shared page could not be opened
+    } else if (!st_.Afile_output.empty()) {
+        if (!open_page(st_.Afile_output)) return;
+        lead.heading = true;
+        lead.title_line = !st_.Ttext.empty();
+    } else {
+        return;   // an own page without a name (already reported by the reader)
+    }
+
+    append_error_page(page_.text(), area_, lead, st_.Ttext, run_.chart_name);
+
+    if (!shared()) {
+        page_.append(kPageEnd);
+        page_.close();
+    } else {
+        page_.flush();
+    }
+}
+
+void ChartFile::close_shared_page() {
+    if (!page_.is_open()) return;
+    if (shared() && st_.Afile_footer.empty()) page_.append(kPageEnd);
+    close_page();
+}
+
+}  // namespace
+
+std::string default_page_name(const RunContext& run) {
+    const std::string& name = run.chart_name;
+    // The last "." counts unless it opens the name or belongs to a
+    // directory of it.
+    const std::size_t dot = name.rfind('.');
+    const bool has_dot = dot != std::string::npos && dot > 0 &&
+                         name.find_first_of("\\/", dot) == std::string::npos;
+    if (has_dot) return run.output_dir + name.substr(0, dot + 1) + "htm";
+    return run.output_dir + name + ".htm";
+}
+
+void process_chart_file(ChartState& st, RunContext& run, const std::string& text) {
+    PageText page_text;
+    process_chart_file(st, run, page_text, text);
+}
+
+void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
+                        const std::string& text) {
+    st.numAREA = 0;
+    ChartFile file(st, run, page_text);
+    Scanner sc(text);
+    read_chart_description(st, run, sc, file);
+
+    // The last chart of the file.
+    if (run.file_error == 0) file.output_chart();
+    file.end_chart();
+
+    file.close_shared_page();
+}
+
+}  // namespace qp

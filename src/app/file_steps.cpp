@@ -1,0 +1,67 @@
+// One chart description file, from its "Input from" lines to its OK or
+// error lines, and the paired reports about files.
+#include <ostream>
+
+#include "app/chart_file.h"
+#include "app/run_steps.h"
+
+namespace qp {
+
+void report_not_found(RunContext& run, const std::string& path) {
+    run.console << builtin_text(Msg::File) << ' ' << path << ' '
+                << builtin_text(Msg::DoesNotFound) << '\n';
+    run.log << kRed << run.cat(Msg::File) << ' ' << path << ' ' << run.cat(Msg::DoesNotFound)
+            << kEnd << "<br>\n";
+}
+
+void report_data_miss(RunContext& run, const std::string& path) {
+    run.console << builtin_text(Msg::File) << ' ' << path << ": " << builtin_text(Msg::DataMiss)
+                << '\n';
+    run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::DataMiss) << kEnd
+            << "<br>\n";
+}
+
+void report_wrong_length(RunContext& run, const std::string& path) {
+    run.console << builtin_text(Msg::File) << ' ' << path << ": "
+                << builtin_text(Msg::WrongNameLength) << '\n';
+    run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::WrongNameLength)
+            << kEnd << "<br>\n";
+}
+
+void process_one_file(RunSession& session, const std::string& path, const std::string& name,
+                      bool from_command_line) {
+    RunContext& run = session.run;
+    run.file_error = 0;
+    session.st.numAREA = 0;
+    run.chart_name = name;
+
+    run.console << builtin_text(Msg::InputFrom) << ' ' << path << '\n';
+    run.log << run.cat(Msg::InputFrom) << ' ' << path << "<br>\n";
+
+    if (!path_fits(path)) {
+        report_wrong_length(run, path);
+        return;
+    }
+    std::string text;
+    if (!run.fs.read_text(path, &text)) {
+        report_not_found(run, path);
+        return;
+    }
+
+    // Closes every page it opened, the file's shared page included.
+    process_chart_file(session.st, run, session.page_text, text);
+
+    if (run.file_error == 0) {
+        if (from_command_line) run.console << '\a';
+        run.console << builtin_text(Msg::File) << ' ' << path << ' ' << builtin_text(Msg::OK)
+                    << '\n';
+        run.log << run.cat(Msg::File) << ' ' << path << ' ' << run.cat(Msg::OK) << "<br>\n";
+    } else {
+        run.console << builtin_text(Msg::ErrorsAreFoundInFile) << ' ' << path << '\n';
+        run.log << kRed << run.cat(Msg::ErrorsAreFoundInFile) << ' ' << path << ' ' << kEnd
+                << "<br>\n";
+        run.run_error = 1;
+    }
+}
+
+}  // namespace qp

@@ -1,0 +1,13 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/run_loop.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    auto platform = qp::make_real_platform();
+    auto fs = qp::make_real_file_system();
+    return qp::run_program(argc > 0 ? argv[0] : "", args, *platform, *fs,
+                           std::cout, std::cin);
+}

@@ -1,0 +1,155 @@
+// The program's outer loop: start-up, the arguments or the default job
+// file, and the end of the run.
+#include "app/run_loop.h"
+
+#include <ostream>
+
+#include "app/help_text.h"
+#include "log/message_file.h"
+#include "app/run_steps.h"
+
+namespace qp {
+
+namespace {
+
+constexpr std::string_view kLogName = "qplotlog.htm";
+constexpr std::string_view kMessageFileName = "qplotmsg.htm";
+constexpr std::string_view kDefaultJobName = "qplot.qpj";
+
+constexpr std::string_view kStandardHead =
+    "<HTML>\n"
+    "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n"
+    "<BODY text='green'>\n";
+
+enum class ArgumentKind { Invalid, ChartFile, JobFile };
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Classified by the last four characters: ".csv" or ".qpj" in any case,
+// after at least one other character.
+ArgumentKind classify(const std::string& arg) {
+    std::size_t n = arg.size();
+    if (n <= 4 || arg[n - 4] != '.') return ArgumentKind::Invalid;
+    std::string ext{lower(arg[n - 3]), lower(arg[n - 2]), lower(arg[n - 1])};
+    if (ext == "csv") return ArgumentKind::ChartFile;
+    if (ext == "qpj") return ArgumentKind::JobFile;
+    return ArgumentKind::Invalid;
+}
+
+// Loads the message file from the program's directory, if there is one,
+// and writes the run log's head (the file's own or the standard one).
+void load_messages(RunContext& run) {
+    std::string path = run.program_dir + std::string(kMessageFileName);
+    std::string bytes;
+    std::string head;
+    if (run.fs.read_binary(path, &bytes)) {
+        run.console << "Messages are inputted from " << path << '\n';
+        if (load_message_file(bytes, run.catalog, run.console, &head)) {
+            run.log << head;
+            return;
+        }
+        run.console << "Errors are found in file " << path << ". File does not used.\n";
+        run.catalog.restore_builtin();
+    }
+    run.log << kStandardHead;
+}
+
+// A job file named by the run: opened and read, or reported.
+void run_job_file(RunSession& session, const std::string& job_path) {
+    RunContext& run = session.run;
+    run.log << run.cat(Msg::InputFrom) << ' ' << job_path << "<br>\n";
+    if (!path_fits(job_path)) {
+        report_wrong_length(run, job_path);
+        return;
+    }
+    std::string text;
+    if (!run.fs.read_text(job_path, &text)) {
+        report_not_found(run, job_path);
+        return;
+    }
+    process_job_file(session, job_path, text);
+}
+
+void run_argument(RunSession& session, const std::string& arg) {
+    RunContext& run = session.run;
+    switch (classify(arg)) {
+        case ArgumentKind::ChartFile:
+            process_one_file(session, arg, arg, true);
+            break;
+        case ArgumentKind::JobFile:
+            run_job_file(session, arg);
+            break;
+        case ArgumentKind::Invalid:
+            run.log << kRed << run.cat(Msg::Error) << ": " << arg << ' '
+                    << run.cat(Msg::InvalidFileExtension) << kEnd << "<br>\n";
+            break;
+    }
+}
+
+}  // namespace
+
+int run_program(const char* argv0, const std::vector<std::string>& args, Platform& platform,
+                FileSystem& fs, std::ostream& console, std::istream& keyboard) {
+    RunContext run(fs, console, keyboard);
+    run.program_dir = platform.program_dir(argv0);
+    run.run_error = -1;
+    if (!platform.current_dir(&run.current_dir)) {
+        console << " Error calling fullpath()";
+        console.flush();
+        return 1;
+    }
+    if (!args.empty() && args[0] == "/?") {
+        print_help(console, keyboard);
+        return 1;
+    }
+
+    const std::string start_time = platform.local_time();
+    const std::string start_date = platform.local_date();
+    console << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
+            << start_date << '\n';
+
+    std::string log_path = run.current_dir + std::string(kLogName);
+    std::unique_ptr<OutputFile> log_file = fs.open_write(log_path);
+    if (!log_file) {
+        console << "qplotlog.htm can not open\n" << "Quillplot aborted\n";
+        console.flush();
+        return 1;
+    }
+    run.log = RunLog(std::move(log_file));
+    console << "Log file is " << log_path << '\n';
+
+    run.catalog.restore_builtin();
+    load_messages(run);
+
+    run.log << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
+            << start_date << " by command:<br>\n &nbsp; qplot.exe";
+    if (!args.empty()) {
+        run.log << ' ';
+        for (const std::string& arg : args) run.log << arg << ' ';
+    }
+    run.log << "<br>\n";
+
+    // One chart state serves every chart of the run.
+    auto st = std::make_unique<ChartState>();
+    PageText page_text;
+    RunSession session{run, *st, platform.separator(), page_text};
+
+    if (args.empty()) {
+        run_job_file(session, run.current_dir + std::string(kDefaultJobName));
+    } else {
+        run.input_dir.clear();
+        run.output_dir.clear();
+        for (const std::string& arg : args) run_argument(session, arg);
+    }
+
+    const std::string end_time = platform.local_time();
+    console << "Quillplot finished at " << end_time << '\n';
+    run.log << "Quillplot finished at " << end_time << "<br>\n" << "</BODY>\n" << "</HTML>\n";
+    bool log_written = run.log.close();
+    console.flush();
+
+    if (run.run_error == 1 || !log_written) return 1;
+    return 0;
+}
+
+}  // namespace qp

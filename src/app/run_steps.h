@@ -1,0 +1,46 @@
+// The steps the run loop shares with the job file reader: one chart
+// description file from opening to its OK or error lines, and the paired
+// console and run-log reports about files.
+#pragma once
+
+#include <string>
+
+#include "model/chart_state.h"
+#include "page/page_text.h"
+#include "log/run_context.h"
+
+namespace qp {
+
+// What the steps of one run work with.
+struct RunSession {
+    RunContext& run;
+    ChartState& st;
+    char separator;   // put after the directories the program builds
+    // The text of the page being written, not yet handed to its file.  It
+    // belongs to the run so that its storage serves every page in turn.
+    PageText& page_text;
+};
+
+// True when a path fits the program's path length.
+inline bool path_fits(const std::string& path) {
+    return static_cast<int>(path.size()) <= kPathMax;
+}
+
+// Console "File %s does not found", run log in red.
+void report_not_found(RunContext& run, const std::string& path);
+// Console "File %s: Data miss", run log in red.
+void report_data_miss(RunContext& run, const std::string& path);
+// Console "File %s: Wrong name length", run log in red.
+void report_wrong_length(RunContext& run, const std::string& path);
+
+// Reads the chart description file at `path` (named `name` as written) and
+// processes it; reports it as OK (with the bell for a file named on the
+// command line) or as having errors.
+void process_one_file(RunSession& session, const std::string& path, const std::string& name,
+                      bool from_command_line);
+
+// Reads a job file (its text already read in text mode): the input and
+// output directories, then one chart description file name per line.
+void process_job_file(RunSession& session, const std::string& job_path, const std::string& text);
+
+}  // namespace qp

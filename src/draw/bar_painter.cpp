@@ -1,0 +1,90 @@
+// The bar painter and the bar primitive.
+//
+// The bars of an axis stand side by side in each slot, one place per R
+// series in the order of the series (stacked series share the first place),
+// centred in the slot.  With the categories on the slot boundaries
+// (XYcross 1, one bar group only) a bar is centred on its position: the bar
+// at the first position is half as wide and a bar reaching past the plot's
+// right edge is cut there.
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "model/pixel_math.h"
+#include "draw/painters.h"
+#include "draw/pixel_mapping.h"
+#include "model/series_values.h"
+#include "page/vml_writer.h"
+
+namespace qp {
+
+namespace {
+
+// Narrower bars have no stroke weight and are outlined in their fill colour.
+constexpr int kBarOutlineMinWidth = 4;
+
+// The width of the half bar at the first position of a boundary axis: D1
+// halves its bar width as a real number and rounds, D2 takes the integer
+// half.
+int first_half_bar(const DataAxis& axis) {
+    const int r = axis.Rwidth;
+    return axis.number == 1 ? round_to_int(r / 2.0) : r / 2;
+}
+
+}  // namespace
+
+void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, int weight,
+              std::string_view stroke, std::string_view title, std::string_view fill,
+              std::string_view link, std::string_view id) {
+    const int xrow = axis.xrow;
+    const int top = std::min(row, xrow);
+    const int height = clamp_to_int(std::llabs(static_cast<long long>(row) - xrow));
+    const int width = clamp_to_int(static_cast<long long>(right) - left);
+    if (width >= kBarOutlineMinWidth) {
+        out.series_rect(VmlWriter::id(id), fill, stroke, weight, top, left, width, height,
+                        VmlWriter::link(link), VmlWriter::title(title));
+    } else {
+        out.series_rect_unweighted(VmlWriter::id(id), fill, fill, top, left, width, height,
+                                   VmlWriter::link(link), VmlWriter::title(title));
+    }
+}
+
+void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
+    const long long r = axis.Rwidth;
+    const double step = st.Xstepm;
+    const double slot_margin = (step - static_cast<double>(axis.kolR1) * static_cast<double>(r)) / 2;
+    const bool on_boundaries = st.XYcross == 1;
+    const bool stacked = axis.kolR2 == 1;
+    long long place = 0;   // the bar's place in its slot, 0 for the first
+    const int last_series = std::min(axis.num, static_cast<int>(axis.rec.size()) - 1);
+    const YMapping y_of(st, axis.y);
+    for (int s = 0; s <= last_series; ++s) {
+        const SeriesRecord& rec = axis.rec[s];
+        if (series_type(rec) != 'R') continue;
+        const int last = last_position(rec);
+        for (int p = 0; p <= last; ++p) {
+            if (!value_present(axis, s, p)) continue;
+            const long long x0 = st.Cx1;
+            long long left;
+            long long right;
+            if (on_boundaries) {
+                if (p == 0) {
+                    left = x0;
+                    right = x0 + first_half_bar(axis);
+                } else {
+                    left = x0 + round_to_int(p * step - static_cast<double>(r / 2));
+                    right = std::min(left + r, static_cast<long long>(st.Cx2));
+                }
+            } else {
+                left = x0 + round_to_int(p * step + static_cast<double>(place) * static_cast<double>(r) +
+                                         slot_margin);
+                right = left + r;
+            }
+            draw_bar(out, axis.y, clamp_to_int(left), y_of(axis.val[s][p]),
+                     clamp_to_int(right), 1, rec.color1, rec.text, rec.color2, rec.url, rec.id);
+        }
+        if (!stacked) ++place;
+    }
+}
+
+}  // namespace qp

@@ -1,0 +1,187 @@
+// The legend painter: a block of its own holding the legend box and a grid
+// of equal cells, filled row by row in the order of the series records.
+// Each cell shows a small sample of its series (a line, a marker, a line
+// with its marker, or a bar) and the series' label.
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "model/pixel_math.h"
+#include "draw/painters.h"
+#include "draw/plot_geometry.h"
+#include "model/series_values.h"
+#include "page/vml_writer.h"
+
+namespace qp {
+
+namespace {
+
+struct LegendEntry {
+    int pornum;
+    int axis;    // 1 or 2
+    int index;   // in the axis's series table
+};
+
+// The series with a legend entry, in drawing order: by ordinal, D1 before
+// D2 within an ordinal, table order within an axis.
+std::vector<LegendEntry> legend_entries(ChartState& st) {
+    std::vector<LegendEntry> entries;
+    for (int number = 1; number <= 2; ++number) {
+        const DataAxis axis = data_axis(st, number);
+        const int last = std::min(axis.num, static_cast<int>(axis.rec.size()) - 1);
+        for (int s = 0; s <= last; ++s) {
+            const SeriesRecord& rec = axis.rec[s];
+            if (rec.inlegend == 1 && rec.pornum >= 1 && rec.pornum <= st.koldata) {
+                entries.push_back({rec.pornum, number, s});
+            }
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LegendEntry& a, const LegendEntry& b) { return a.pornum < b.pornum; });
+    return entries;
+}
+
+// The legend box: a (rounded) bordered rectangle, four edge lines when the
+// background is transparent, or a plain filled rectangle without a border.
+void paint_box(ChartState& st, VmlWriter& out) {
+    std::transform(st.Lcolor.begin(), st.Lcolor.end(), st.Lcolor.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool transparent = st.Lcolor == "transparent";
+    const long long left = st.Lleft, top = st.Ltop, w = st.Lwidth, h = st.Lheight;
+    if (st.Lborder == 1 && !transparent) {
+        const long long half = st.Lbwidth / 2;
+        out.background_roundrect(st.Lround == 1 ? "arcsize='0.05'" : "arcsize='0'", st.Lcolor,
+                                 st.Lbcolor, st.Lbwidth, clamp_to_int(half + top),
+                                 clamp_to_int(half + left), clamp_to_int(w - st.Lbwidth),
+                                 clamp_to_int(h - st.Lbwidth), st.Lshadow == 1);
+    } else if (st.Lborder == 1) {
+        // The edge lines sit half their width inside the box, halves
+        // rounded up.
+        const long long e = round_to_int(st.Lbwidth / 2.0);
+        const auto edge = [&](long long x1, long long x2, long long y1, long long y2) {
+            draw_line(out, clamp_to_int(x1), clamp_to_int(x2), clamp_to_int(y1),
+                      clamp_to_int(y2), st.Lbwidth, st.Lbcolor, {}, {}, {});
+        };
+        edge(left, left + w, top + e, top + e);
+        edge(left + w - e, left + w - e, top, top + h);
+        edge(left + w, left, top + h - e, top + h - e);
+        edge(left + e, left + e, top + h, top);
+    } else if (!transparent) {
+        out.filled_rect(st.Lcolor, st.Lcolor, st.Ltop, st.Lleft, st.Lwidth, st.Lheight);
+    }
+}
+
+// The sample of one entry, drawn in its cell around the middle row ym.
+void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, int xc, int ym,
+                  std::string_view title) {
+    const SeriesRecord& rec = axis.rec[s];
+    const int size = std::min(rec.width, st.Lfsize);   // samples stay within the text height
+    const int x1 = px_sum(xc, 5), x2 = px_sum(xc, 25), xm = px_sum(xc, 15);
+    const char type = series_type(rec);
+    if (rec.tip == "L1" || rec.tip == "L2") {
+        draw_line(out, x1, x2, ym, ym, size, rec.color1, title, rec.url,
+                  VmlWriter::id_attr(rec.id));
+        // A '^' marker series right after the line is drawn on its sample.
+        if (s + 1 <= axis.num && s + 1 < static_cast<int>(axis.rec.size())) {
+            const SeriesRecord& next = axis.rec[s + 1];
+            if (series_type(next) == 'M' && !next.text.empty() && next.text[0] == '^') {
+                draw_marker(out, xm, ym, std::min(next.width, st.Lfsize), next.color1, title,
+                            next.color2, series_variant(next), next.url, rec.id);
+            }
+        }
+    } else if (rec.tip == "L3" || type == 'R' || type == 'P') {
+        // A bar 6 pixels high: the bar primitive measures from the D1
+        // crossing row, which stands in at the sample's bottom meanwhile.
+        const int saved = st.Y1xrow;
+        st.Y1xrow = px_sum(ym, 3);
+        draw_bar(out, y_axis(st, 1), x1, px_sum(ym, -3), x2, 1, rec.color1, title, rec.color2,
+                 rec.url, rec.id);
+        st.Y1xrow = saved;
+    } else if (type == 'M') {
+        draw_marker(out, xm, ym, size, rec.color1, title, rec.color2, series_variant(rec),
+                    rec.url, rec.id);
+    }
+}
+
+// Separator lines between the rows and between the columns of cells.
+void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
+    const long long left = st.Lleft, top = st.Ltop;
+    const int right = clamp_to_int(left + st.Lwidth);
+    const int bottom = clamp_to_int(top + st.Lheight);
+    int budget = kMaxWalkElements;
+    for (int r = 1; r < st.Lrows && budget > 0; ++r, --budget) {
+        const int y = round_to_int(st.Ltop + static_cast<double>(r) * ch);
+        draw_line(out, st.Lleft, right, y, y, 1, st.Lbcolor, {}, {}, {});
+    }
+    for (int c = 1; c < st.Lcols && budget > 0; ++c, --budget) {
+        const int x = round_to_int(st.Lleft + static_cast<double>(c) * cw);
+        draw_line(out, x, x, st.Ltop, bottom, 1, st.Lbcolor, {}, {}, {});
+    }
+}
+
+}  // namespace
+
+void paint_legend(ChartState& st, VmlWriter& out) {
+    if (st.Lgnum == 0 || st.Lp != 1) return;
+
+    const std::string id = st.Aid.empty() ? std::string()
+                                          : " " + VmlWriter::id_attr(st.Aid + "_legend");
+    if ((st.Atop0 == -1 && st.Ltop == -1) || st.Lonly == 1) {
+        out.block_relative(st.Lleft, id);
+    } else {
+        out.block_absolute(st.Ltop, st.Lleft, id);
+    }
+    st.Lleft = 0;
+    st.Ltop = 0;
+    out.group_open(st.Lwidth, st.Lheight);
+    paint_box(st, out);
+
+    // The cells start inside a border wider than 1 pixel, drawn or not.
+    if (st.Lbwidth > 1) {
+        const long long b = st.Lbwidth;
+        st.Lleft = clamp_to_int(st.Lleft + b);
+        st.Ltop = clamp_to_int(st.Ltop + b);
+        st.Lwidth = clamp_to_int(st.Lwidth - 2 * b);
+        st.Lheight = clamp_to_int(st.Lheight - 2 * b);
+    }
+
+    const int cols = std::max(st.Lcols, 1);
+    const int rows = std::max(st.Lrows, 1);
+    // The cell size is held in single precision; positions within the
+    // cells are formed from it in double.
+    const float cw = as_single(static_cast<double>(st.Lwidth) / cols);
+    const float ch = as_single(static_cast<double>(st.Lheight) / rows);
+    const int text_height = round_to_int(st.Lfsize * 1.15);
+    const int text_width = clamp_to_int(static_cast<long long>(round_to_int(cw)) - 30);
+    const TextStyle style{st.Litalic, st.Lbold, st.Lfsize, st.Lfont, st.Lfcolor, {}};
+
+    const std::vector<LegendEntry> entries = legend_entries(st);
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        const long long c = static_cast<long long>(n) % cols;
+        const long long r = static_cast<long long>(n) / cols;
+        const double cell_top = static_cast<double>(r) * ch;
+        const int xc = px_sum(round_to_int(static_cast<double>(c) * cw), st.Lleft);
+        const int ym = px_sum(round_to_int(cell_top + ch / 2.0), st.Ltop);
+
+        const DataAxis axis = data_axis(st, entries[n].axis);
+        const SeriesRecord& rec = axis.rec[entries[n].index];
+        // The text before the first apostrophe is the label; the part after
+        // it is the samples' title.
+        const std::string_view text = rec.text;
+        const std::size_t apostrophe = text.find('\'');
+        const std::string_view label = text.substr(0, apostrophe);
+        const std::string_view title =
+            apostrophe == std::string_view::npos ? std::string_view() : text.substr(apostrophe + 1);
+
+        paint_sample(st, out, axis, entries[n].index, xc, ym, title);
+        const int text_top =
+            round_to_int(cell_top + st.Ltop + ch / 2.0 - st.Lfsize * 1.15 / 2.0);
+        out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
+    }
+
+    if (st.Lgrid == 1) paint_separators(st, out, cw, ch);
+    out.group_close();
+}
+
+}  // namespace qp

@@ -1,0 +1,88 @@
+// The AREA record: the chart's place, size, background, identifier and the
+// names of its stencil, output, heading and ending files.
+#include "log/diagnostics.h"
+#include "read/field_table.h"
+
+namespace qp {
+
+namespace {
+
+// A later AREA record must agree with the first one about output pages:
+// with one shared page it names none, with pages of their own it names one.
+// Returns the message when it does not agree.
+bool output_name_disagrees(const ChartState& st, Msg* message) {
+    if (st.numAREA == 0) return false;   // the first record decides
+    if (st.ONE_file == 1 && !st.Afile_output.empty()) {
+        *message = Msg::OutputNameCanNotBeCoded;
+        return true;
+    }
+    if (st.ONE_file != 1 && st.Afile_output.empty()) {
+        *message = Msg::OutputNameMustBeCoded;
+        return true;
+    }
+    return false;
+}
+
+// At the output field's own ";".  A line that ends inside the field is the
+// record's end, which the check after the record reports over the rest of
+// the line.
+bool check_output_field(RecordContext& rc, bool at_line_end) {
+    if (at_line_end) return false;
+    Msg message{};
+    if (!output_name_disagrees(rc.st, &message)) return false;
+    report_field(rc.run, rc.sc, message);
+    rc.run.file_error = 1;
+    if (message == Msg::OutputNameCanNotBeCoded) rc.st.Afile_output.clear();
+    return true;
+}
+
+}  // namespace
+
+void read_area_record(RecordContext& rc) {
+    // No reset here: the defaults have just been applied for this chart.
+    ChartState& st = rc.st;
+    const FieldEntry fields[] = {
+        keyword("AREA"),
+        whole(st.Aleft).opens_at(0),
+        whole(st.Atop).opens_at(-1),
+        whole(st.Awidth).opens_at(0),
+        whole(st.Aheight).opens_at(0),
+        area_color(st.Abgcolor).opens_empty(),
+        identifier(st.Aid).opens_empty(),
+        file_name(st.Afile_markup).opens_empty(),
+        file_name(st.Afile_output).opens_empty().checked_by(check_output_field),
+        file_name(st.Afile_header).opens_empty(),
+        file_name(st.Afile_footer).opens_empty(),
+    };
+    if (read_fields(rc, fields) == RecordEnd::Reported) return;
+    // Checked again at the record's end, so that a record that stops
+    // before its output field is held to the same rule.
+    Msg message{};
+    if (output_name_disagrees(st, &message)) {
+        report_rest_of_line(rc.run, rc.sc, message);
+        rc.run.file_error = 1;
+    }
+}
+
+void read_stencil_area_record(RecordContext& rc) {
+    // A stencil's AREA gives only the place, size and background; an empty
+    // field keeps the record-start value and the file fields are ignored.
+    ChartState& st = rc.st;
+    const ChartState fresh(ChartState::NoTables{});
+    st.Aleft = fresh.Aleft;
+    st.Atop = fresh.Atop;
+    st.Awidth = fresh.Awidth;
+    st.Aheight = fresh.Aheight;
+    st.Abgcolor = fresh.Abgcolor;
+    const FieldEntry fields[] = {
+        keyword("AREA"),
+        whole(st.Aleft).stored_on_close(),
+        whole(st.Atop).stored_on_close(),
+        whole(st.Awidth).stored_on_close(),
+        whole(st.Aheight).stored_on_close(),
+        area_color(st.Abgcolor),
+    };
+    read_fields(rc, fields);
+}
+
+}  // namespace qp

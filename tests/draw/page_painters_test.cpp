@@ -1,0 +1,436 @@
+// The render driver, the frame, title and scale painters, the pixel mapping
+// and the writer's attribute texts, for the rules the golden pages do not
+// reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <sstream>
+
+#include "model/chart_state.h"
+#include "draw/render_driver.h"
+#include "draw/painters.h"
+#include "draw/plot_geometry.h"
+#include "support/render_test_support.h"
+#include "page/vml_writer.h"
+#include "support/memory_file_system.h"
+
+namespace qp {
+namespace {
+
+using test::count_of;
+using test::n;
+using test::page_lines;
+using test::tick;
+
+TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
+    ChartState st;
+    st.Xstepm = 50;
+    st.dXstepm = 25;
+    st.Cleft = st.Ctop = 40;
+    st.Aleft = st.Atop = 0;
+    st.Aheight = 300;
+    st.Cbottom = 60;   // H = 200
+    st.Y1max = 100;
+    const YAxis y1 = y_axis(st, 1);
+    // (100 - 100.25) x 2 = -0.5 rounds away from zero to -1.
+    EXPECT_EQ(n(map_x(st, 0)) + " " + n(map_x(st, 1)) + " " + n(map_x(st, 2)) + " / " +
+                  n(map_y(st, y1, 100)) + " " + n(map_y(st, y1, 0)) + " " + n(map_y(st, y1, 50)) +
+                  " " + n(map_y(st, y1, 100.25f)),
+              "65 115 165 / 40 240 140 39");
+    // A scale of zero width maps every value to the plot top.
+    st.Atop = 3;
+    st.Y1min = st.Y1max = 7;
+    EXPECT_EQ(map_y(st, y1, 7), 43);
+    EXPECT_EQ(map_y(st, y1, -1e30f), 43);
+    // Rows and positions beyond the int range are clamped.
+    st.Atop = 0;
+    st.Y1min = 0;
+    st.Y1max = 1e-30f;
+    EXPECT_EQ(map_y(st, y1, -3e38f), 2147483647);
+    EXPECT_EQ(map_y(st, y1, 3e38f), -2147483647 - 1);
+    st.Xstepm = 3e38f;
+    EXPECT_EQ(map_x(st, 1000), 2147483647);
+}
+
+// Positions are worked out in double precision where that rounds as the
+// extended precision of the rule does; the rule itself decides the rest.
+TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
+    ChartState st;
+    st.Cleft = st.Ctop = 40;
+    st.Aleft = st.Atop = 7;
+    st.Aheight = 300;
+    st.Cbottom = 60;   // H = 200
+    const YAxis y1 = y_axis(st, 1);
+    const auto rule_y = [&](float v) {
+        const long double row = (static_cast<long double>(st.Y1max) - v) *
+                                (200.0L / (static_cast<long double>(st.Y1max) - st.Y1min));
+        return truncate_to_int(std::round(row) + 47.0L);
+    };
+    const auto rule_x = [&](int i) {
+        return truncate_to_int(std::round(static_cast<long double>(i) * st.Xstepm + st.dXstepm) +
+                               47.0L);
+    };
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / 16777216.0f;   // 0 .. 1
+    };
+    int checked = 0;
+    for (int round = 0; round < 2000; ++round) {
+        st.Y1min = -next() * 1000;
+        st.Y1max = next() * 1000;
+        // Values whose rows land on a half, a float step either side of
+        // one, and anywhere.
+        const float half_row = std::floor(next() * 199) + 0.5f;
+        const float v = st.Y1max - half_row * (st.Y1max - st.Y1min) / 200.0f;
+        for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
+                                  st.Y1min + next() * (st.Y1max - st.Y1min)}) {
+            ASSERT_EQ(map_y(st, y1, value), rule_y(value)) << st.Y1min << " " << st.Y1max << " " << value;
+            ++checked;
+        }
+        st.Xstepm = next() * 40;
+        st.dXstepm = round % 2 == 0 ? 0.0f : st.Xstepm / 2;
+        const int i = static_cast<int>(next() * 1000);
+        ASSERT_EQ(map_x(st, i), rule_x(i)) << st.Xstepm << " " << i;
+    }
+    // An exact half: 0.5 x 5 = 2.5 rounds up to 3.
+    st.Xstepm = 0.5f;
+    st.dXstepm = 0;
+    EXPECT_EQ(map_x(st, 5), 50);
+    EXPECT_EQ(checked, 8000);
+}
+
+TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
+    EXPECT_EQ(VmlWriter::id_attr("") + VmlWriter::title_attr("") + VmlWriter::link_attr(""), "");
+    EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
+              "title='Bob&#39;s <b>\"best\"</b> & co'");
+    EXPECT_EQ(VmlWriter::link_attr("x.htm?a='1'"), "href='x.htm?a=&#39;1&#39;'");
+    EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
+}
+
+TEST(VmlWriter, WholeNumbersOfEveryLength) {
+    PageText page;
+    VmlWriter out(page);
+    out.rule_line(0, 7, 42, 999, 1000, "a'b");
+    out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
+    EXPECT_EQ(page,
+              "<v:line style='position:absolute' from='0,7' to='42,999' strokeweight='1000px' "
+              "strokecolor='a&#39;b' >\n</v:line>\n"
+              "<v:line style='position:absolute' from='9999,10000' to='-5,-2147483648' "
+              "strokeweight='2147483647px' strokecolor='' >\n</v:line>\n");
+}
+
+struct Drive {
+    MemoryFileSystem fs;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    RunContext run{fs, console, keyboard};
+    ChartState st;
+    PageText page;
+    Drive() {
+        test::completed_chart(st);
+        st.numAREA = 1;
+    }
+    void render() { render_chart(st, run, page); }
+};
+
+TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
+    Drive r;
+    r.st.Lonly = 1;
+    r.st.Atop = 7;
+    r.render();
+    EXPECT_EQ(r.st.Atop0, -1);   // the frame painter never ran
+    EXPECT_EQ(count_of(r.page, "<v:group style='antialias:false;width:400px"), 0);
+}
+
+TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
+    // 2 x 10 series of 1,000 values: a page of several megabytes.
+    const auto large = [](Drive& r) {
+        test::scale_0_100(r.st, 1);
+        test::scale_0_100(r.st, 2);
+        r.st.Xi = 1000;
+        for (int s = 0; s < 20; ++s) test::add_series(r.st, 1 + s % 2, "M3", std::vector<float>(1000, 40.0f));
+    };
+    Drive whole, pieces;
+    large(whole);
+    large(pieces);
+    whole.render();
+    std::string handed;
+    int spills = 0;
+    render_chart(pieces.st, pieces.run, pieces.page, [&] {
+        EXPECT_GE(pieces.page.size(), VmlWriter::kSpillBytes);
+        EXPECT_LT(pieces.page.size(), VmlWriter::kSpillBytes + 4096);
+        handed += pieces.page;
+        pieces.page.clear();
+        ++spills;
+    });
+    handed += pieces.page;
+    EXPECT_GE(spills, 2);
+    EXPECT_EQ(handed, whole.page);
+}
+
+TEST(RenderDriver, DrawingOrderAndCrossingRows) {
+    Drive r;
+    test::scale_0_100(r.st, 1);
+    test::scale_0_100(r.st, 2);
+    r.st.X1p = 1;
+    r.st.Xi = 3;
+    // In file order: D2 markers, D1 line, D1 value labels, D2 filled line.
+    const char* series[][3] = {{"2", "M1", "d"}, {"1", "L1", "a"}, {"1", "V1", "b"}, {"2", "L3", "c"}};
+    for (const auto& s : series) test::add_series(r.st, s[0][0] - '0', s[1], {5, 6, 7}).id = s[2];
+    r.render();
+    const auto at = [&](const std::string& needle) { return r.page.view().find(needle); };
+    ASSERT_NE(at("id='b'"), std::string::npos);
+    EXPECT_LT(at("id='c'"), at("id='d'"));
+    EXPECT_LT(at("id='d'"), at("id='a'"));
+    EXPECT_LT(at("id='a'"), at("id='b'"));
+    // Scales below the series, axis lines (Y2, Y1, X) over them.
+    EXPECT_LT(at(tick(45, 50, 200)), at("id='c'"));
+    const std::string y2_line = test::rule(350, 250, 350, 50), y1_line = test::rule(50, 250, 50, 50);
+    EXPECT_LT(r.page.view().rfind("id='b'"), at(y2_line));
+    EXPECT_LT(at(y2_line), at(y1_line));
+    EXPECT_LT(at(y1_line), at("from='50,250' to='350,250'"));
+
+    // A scale of zero width crosses at the plot top.
+    Drive flat;
+    test::scale_0_100(flat.st, 1);
+    test::scale_0_100(flat.st, 2);
+    flat.st.Y2min = flat.st.Y2max = 5;
+    test::add_series(flat.st, 1, "M1", {1});
+    flat.render();
+    EXPECT_EQ(n(static_cast<int>(flat.st.Y1xrow)) + " " + n(static_cast<int>(flat.st.Y2xrow)), "250 50");
+}
+
+TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
+    Drive r;
+    PageText& page = r.page;
+    VmlWriter out(page);
+    ChartState& st = r.st;
+    const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
+                              "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
+    st.B = 1;   // a border of width 1 leaves the area alone
+    paint_frame(st, out);
+    EXPECT_EQ(page, block + "<v:roundrect arcsize='0'  fillcolor='white' strokecolor='black' strokeweight='1px' "
+                            "style='position:absolute;top:0;left:0;width:399;height:299' >\n</v:roundrect>\n");
+    EXPECT_EQ(n(st.Aleft) + " " + n(st.Atop) + " " + n(st.Awidth) + " " + n(st.Aheight), "0 0 400 300");
+    // A transparent area without a border has no background at all.
+    page.clear();
+    st.B = -1;
+    st.Abgcolor = "TRANSPARENT";
+    paint_frame(st, out);
+    EXPECT_EQ(page, block);
+
+    // Title box: top (50 - 18) / 2, height round(20.7); ">" aligns right.
+    page.clear();
+    st.Ttext = ">";
+    paint_title(st, out);
+    EXPECT_EQ(page, "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21; "
+                    "font:normal normal normal 18 Arial;color:black;background:' >\n"
+                    "<v:textbox/></v:textbox/>\n</v:shape>\n");
+}
+
+TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
+    PageText page;
+    VmlWriter out(page);
+    ChartState st;
+    test::completed_chart(st);
+    st.Awidth = 150;
+    st.Cleft = st.Cright = st.Ctop = 100;
+    st.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Cleft) + " " + n(st.Cright) + " " + n(st.Ctop) + " " + n(st.Cbottom), "15 15 100 190");
+    st.Aheight = 125;
+    st.Ctop = st.Cbottom = 60;
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Ctop) + " " + n(st.Cbottom), "13 13");   // 12.5 rounds up
+
+    // About 40 pixels a step: H = 41 gives 100 / (41 / 40) = 97.56, made
+    // whole, and 1 / (41 / 40) kept as it is; a step of 0 counts as none.
+    test::completed_chart(st);
+    st.Aheight = 141;
+    st.Y1max = 100;
+    st.Y2pstep = 1;
+    st.Y2step = 0;
+    st.Y2max = 1;
+    paint_frame(st, out);
+    EXPECT_EQ(n(st.Y1pstep) + " " + n(st.Y2pstep), "1 1");
+    EXPECT_EQ(st.Y1step, 98.0f);
+    EXPECT_FLOAT_EQ(st.Y2step, 40.0f / 41.0f);
+    // A plot of 40 pixels keeps its scales without a step.
+    ChartState low;
+    test::completed_chart(low);
+    low.Aheight = 140;
+    low.Y1max = 100;
+    paint_frame(low, out);
+    EXPECT_EQ(low.Y1pstep, -1);
+}
+
+struct AxisPainter : ::testing::Test {
+    ChartState st;
+    PageText page;
+    VmlWriter out{page};
+    AxisPainter() { test::framed_chart(st); }
+    void paint_y(int number) {
+        page.clear();
+        paint_y_axis(st, out, y_axis(st, number));
+    }
+    void paint_x() {
+        page.clear();
+        paint_x_axis(st, out);
+    }
+    void set_labels(std::vector<std::string> labels) {
+        st.Xi = static_cast<int>(labels.size());
+        for (std::size_t i = 0; i < labels.size(); ++i) st.X[i] = labels[i];
+    }
+    // The texts of every label, each followed by "|".
+    std::string labels() const {
+        std::string texts;
+        for (const auto& l : page_lines(page)) {
+            if (l.rfind("<v:textbox/>", 0) == 0) texts += l.substr(12, l.size() - 26) + "|";
+        }
+        return texts;
+    }
+    // The x of every tick or grid line, each followed by a blank.
+    std::string tick_xs() const {
+        std::string xs;
+        for (const auto& l : page_lines(page)) {
+            if (l.rfind("<v:line style='position:absolute' from='", 0) == 0) xs += n(std::stoi(l.substr(40))) + " ";
+        }
+        return xs;
+    }
+};
+
+TEST_F(AxisPainter, YLabelFormatsFromStepDecimalsAndScaleEnds) {
+    struct Case {
+        float min, max, step;
+        const char* sstep;
+        const char* labels;
+    };
+    const Case cases[] = {
+        {-5, 5, 2.5f, "", "0|3|5|-3|-5|"},   // no decimals: halves away from zero
+        // Three places before the point with the sign of -12: "%6.2f".
+        {-12, 3, 3, "00", "  0.00|  3.00| -3.00| -6.00| -9.00|-12.00|"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.labels);
+        test::scale_0_100(st, 1);
+        st.Y1min = c.min;
+        st.Y1max = c.max;
+        st.Y1step = c.step;
+        st.Y1sstep = c.sstep;
+        st.Y1xrow = 150;
+        paint_y(1);
+        EXPECT_EQ(labels(), c.labels);
+    }
+}
+
+TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
+    // A single marker writes the vertical caption upward; the text path's
+    // string is escaped.
+    test::scale_0_100(st, 1);
+    st.Y1pstep = -1;   // caption only
+    st.Y1text = ">Bob's";
+    paint_y(1);
+    EXPECT_EQ(page, "<v:line style='position:absolute' from='12 250' to='12 50' strokecolor='black'>\n"
+                    "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
+                    "<v:textpath on='True' string='Bob&#39;s' style='v-text-align:right;"
+                    "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    // Standing in for the X axis only, the painter stops after it: no
+    // caption, no value labels.
+    test::scale_0_100(st, 1);
+    st.Y1p = -1;
+    st.X1p = 1;
+    set_labels({"A", "B"});
+    paint_y(1);
+    EXPECT_EQ(st.Xstepr, 150.0f);
+    EXPECT_EQ(labels(), "A|B|");
+    EXPECT_EQ(count_of(page, "Bob"), 0);
+}
+
+TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
+    st.Y1p = 1;
+    st.Y1min = st.Y1max = st.Y1xlocate = 5;
+    paint_frame(st, out);   // the automatic step of a zero range is 0
+    ASSERT_EQ(st.Y1step, 0.0f);
+    st.Y1xrow = 50;
+    paint_y(1);
+    // No value passes 5 < 5 + 0: the crossing is labelled, nothing ticked.
+    EXPECT_EQ(count_of(page, "<v:line"), 0);
+    EXPECT_EQ(count_of(page, "<v:shape style='position:absolute;top:42;"), 1);
+    EXPECT_EQ(labels(), "5|");
+    st.Y1step = 1;   // 5 < 5.5 ticks the crossing; 6 and 4 fail their tests
+    paint_y(1);
+    EXPECT_EQ(page_lines(page)[0], tick(45, 50, 50));
+    EXPECT_EQ(count_of(page, "<v:line"), 1);
+    EXPECT_EQ(labels(), "5|");
+
+    // A step that no longer changes the value ends the walks at once (the
+    // crossing tick is the X axis line's); one of a hundred thousand
+    // million steps ends them at their bound.
+    test::scale_0_100(st, 1);
+    st.X1p = 1;
+    st.Xi = 0;
+    st.Y1xlocate = 1;
+    st.Y1step = 1e-10f;
+    paint_y(1);
+    EXPECT_EQ(labels(), "1|");
+    EXPECT_EQ(count_of(page, "<v:line"), 0);
+    st.X1p = -1;
+    st.Y1xlocate = 0;
+    st.Y1max = 1e8f;
+    st.Y1step = 0.001f;
+    paint_y(1);
+    EXPECT_EQ(count_of(page, "<v:line"), kMaxWalkElements);
+    EXPECT_EQ(count_of(page, "<v:shape"), kMaxWalkElements + 1);
+}
+
+TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
+    st.X1p = 1;
+    set_labels({"A", "B", "C"});
+    st.X[3] = "|";   // an entry left at index Xi
+    paint_x();
+    EXPECT_EQ(tick_xs(), "50 150 250 350 ");
+    st.Y1p = st.Y2p = 1;
+    paint_x();
+    EXPECT_EQ(tick_xs(), "150 250 ");
+    // Categories on the grid positions: 5 labels, 4 steps of 75.
+    st.X[3].clear();
+    set_labels({"1", "2", "3", "4", "5"});
+    st.XYcross = 1;
+    paint_x();
+    EXPECT_EQ(n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.dXstepm)), "75 0");
+    EXPECT_EQ(tick_xs(), "125 200 275 ");
+    st.Y2p = -1;
+    paint_x();
+    EXPECT_EQ(tick_xs(), "125 200 275 350 ");
+}
+
+TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
+    st.X1p = st.Y1p = st.Y2p = 1;   // with both scales one label has no tick
+    set_labels({"Jan"});
+    // One cell of 300, centre 200; text length 3 x 14 x 0.7 = 29.4.
+    st.Xgrad = 90;
+    paint_x();
+    EXPECT_EQ(page, "<v:line from='200 289' to='200 260' strokecolor='black'>\n"
+                    "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
+                    "<v:textpath on='True' string='Jan' style='v-text-align:right;"
+                    "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+
+    // No categories, or one on the grid positions: the plot width.
+    auto pitch = [&] {
+        paint_x();
+        return n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.Xstepm)) + " " +
+               n(static_cast<int>(st.dXstepm));
+    };
+    st.X1p = -1;
+    st.Xi = 0;
+    EXPECT_EQ(pitch(), "300 300 150");
+    st.Xi = 1;
+    st.XYcross = 1;
+    EXPECT_EQ(pitch(), "300 300 0");
+    EXPECT_EQ(page, "");   // without an X record nothing is drawn
+}
+
+}  // namespace
+}  // namespace qp

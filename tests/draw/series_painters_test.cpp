@@ -1,0 +1,366 @@
+// The series, pie and legend painters on the framed test chart (x(i) =
+// 100 + 100 i; Y1 y(v) = 250 - 2 v; Y2 y(v) = 250 - 20 v), for the rules
+// the golden pages do not reach.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <limits>
+
+#include "draw/painters.h"
+#include "draw/pie_layout.h"
+#include "support/render_test_support.h"
+#include "draw/value_label.h"
+#include "page/vml_writer.h"
+
+namespace qp {
+namespace {
+
+using test::add_series;
+using test::box;
+using test::count_of;
+using test::line;
+using test::n;
+
+// A marker, bar or sample box in yellow edged in red.
+std::string bar(int top, int left, int width, int height, int weight = 1) {
+    return box(top, left, width, height, "yellow", "red", weight);
+}
+
+template <typename Paint>
+std::string painted(Paint paint) {
+    PageText page;
+    VmlWriter out(page);
+    paint(out);
+    return page.str();
+}
+
+TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
+    const std::string oval = "<v:oval  fillcolor='yellow' strokecolor='red' strokeweight='";
+    const std::string title = "title='Bob&#39;s'", id = "id='c_2'", link = "href='a.htm'";
+    const std::pair<int, std::string> cases[] = {   // size x 10 + shape, the elements
+        // Shape 2, size 10: s = round(7.1) = 7, odd, so 8, from x - 4;
+        // size 20: 14 stays even, and the stroke weight is 2 from size 20.
+        {10 * 10 + 2, bar(196, 96, 8, 8)},
+        {20 * 10 + 2, bar(193, 93, 14, 14, 2)},
+        {19 * 10 + 4, oval + "1px' style='position:absolute;top:191;left:91;width:19;height:19'   >\n</v:oval>\n"},
+        {20 * 10 + 4, oval + "2px' style='position:absolute;top:190;left:90;width:20;height:20'   >\n</v:oval>\n"},
+        // Cross of size 3 (a capped legend sample): a = b = 1, no inner
+        // lines, whose weight would be negative.
+        {3 * 10 + 5, line(99, 199, 101, 201, 1, "red") + line(99, 201, 101, 199, 1, "red")},
+        // Plus on a box, size 10: h = 5, lines of 3 reaching one further;
+        // every element carries the id, link and escaped title.
+        {10 * 10 + 6, box(195, 95, 10, 10, "yellow", "yellow", 1, id, link, title) +
+                          line(95, 200, 106, 200, 3, "red", id, link, title) +
+                          line(100, 195, 100, 206, 3, "red", id, link, title)},
+    };
+    for (const auto& [size_shape, expected] : cases) {
+        SCOPED_TRACE(size_shape);
+        const bool plus = size_shape % 10 == 6;
+        EXPECT_EQ(painted([&](VmlWriter& out) {
+                      draw_marker(out, 100, 200, size_shape / 10, "red", plus ? "Bob's" : "",
+                                  "yellow", static_cast<char>('0' + size_shape % 10),
+                                  plus ? "a.htm" : "", plus ? "c_2" : "");
+                  }),
+                  expected);
+    }
+}
+
+TEST(LinePainter, JointsBreaksAndFilledAreas) {
+    ChartState st = test::series_chart();
+    SeriesRecord& rec = add_series(st, 1, "L1", {50, kEmptyValue, 100, 0, 50});
+    rec.width = 6;
+    rec.text = "T";
+    rec.url = "u.htm";
+    rec.id = "c_1";
+    auto paint = [&](int number, int s) {
+        return painted([&](VmlWriter& out) { paint_line_series(st, out, data_axis(st, number), s); });
+    };
+    // Segments 2-3 and 3-4; one joint of size 4 in the line colour at
+    // position 3 (400, 250), with link and id but no title; none at 2
+    // beside the break, none at all below width 5.
+    const std::string a = "id='c_1'", l = "href='u.htm'", t = "title='T'";
+    const std::string segments =
+        line(300, 50, 400, 250, 6, "red", a, l, t) + line(400, 250, 500, 150, 6, "red", a, l, t);
+    EXPECT_EQ(paint(1, 0), "<v:oval id='c_1' fillcolor='red' strokecolor='red' strokeweight='1px' "
+                           "style='position:absolute;top:248;left:398;width:4;height:4' href='u.htm'  >\n"
+                           "</v:oval>\n" + segments);
+    rec.width = 4;
+    EXPECT_EQ(paint(1, 0), line(300, 50, 400, 250, 4, "red", a, l, t) +
+                               line(400, 250, 500, 150, 4, "red", a, l, t));
+
+    // Filled areas: quadrilaterals first, then the lines; above and below
+    // the crossing the area reaches to it.
+    rec.tip = "L3";
+    rec.width = 1;
+    rec.url = rec.id = "";
+    st.Y1min = -100;
+    st.Y1xrow = 150;   // y(v) = 150 - v
+    rec.kolpoint = 2;
+    st.D1val[0][0] = -50;
+    st.D1val[0][1] = 50;
+    st.D1val[0][2] = kEmptyValue;
+    EXPECT_EQ(paint(1, 0), "<v:polyline  style='position:absolute' fillcolor='yellow' strokecolor='red' "
+                           "points='100,150 100,200 200,100 200,150'  title='T'>\n</v:polyline>\n" +
+                               line(100, 200, 200, 100, 1, "red", "", "", t));
+}
+
+TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
+    ChartState st = test::series_chart();
+    auto paint = [&](int number) {
+        return painted([&](VmlWriter& out) { paint_bars(st, out, data_axis(st, number)); });
+    };
+    st.kolR1_D1 = 2;
+    st.Rwidth_D1 = 33;
+    add_series(st, 1, "R1", {100, kEmptyValue});
+    add_series(st, 1, "L1", {100});   // not a bar: takes no place
+    add_series(st, 1, "R1", {50, 50});
+    // Offset round((100 - 66) / 2) = 17 into the slot, the second series 33
+    // further; each bar reaches down to the crossing row 250.
+    EXPECT_EQ(paint(1), bar(50, 67, 33, 200) + bar(150, 100, 33, 100) + bar(150, 200, 33, 100));
+    // One group (stacked): every series in the first place, 25 into its slot.
+    st.kolR1_D1 = st.kolR2_D1 = 1;
+    st.Rwidth_D1 = 50;
+    EXPECT_EQ(paint(1), bar(50, 75, 50, 200) + bar(150, 75, 50, 100) + bar(150, 175, 50, 100));
+
+    // On the grid positions D1 takes round(5 / 2.0) = 3 pixels at position
+    // 0, too narrow for a stroke weight; position 3 is cut at Cx2 = 350.
+    st = test::series_chart();
+    st.XYcross = 1;
+    st.kolR1_D1 = st.kolR1_D2 = 1;
+    st.Rwidth_D1 = st.Rwidth_D2 = 5;
+    add_series(st, 1, "R1", {100, 100, kEmptyValue, 100});
+    auto narrow = [](int top, int left, int width, int height) {
+        return "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;top:" + n(top) +
+               ";left:" + n(left) + ";width:" + n(width) + ";height:" + n(height) + "'   >\n</v:rect>\n";
+    };
+    EXPECT_EQ(paint(1), narrow(50, 50, 3, 200) + bar(50, 148, 5, 200) + narrow(50, 348, 2, 200));
+    // D2 takes the integer half, 2 pixels, from its own crossing row.
+    st.Y2xrow = 240;
+    add_series(st, 2, "R1", {10});
+    EXPECT_EQ(paint(2), narrow(50, 50, 2, 190));
+}
+
+TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
+    ChartState st = test::series_chart();
+    // The label of `value` at (200, 100), from its top to its font.
+    auto label = [&](float value) {
+        const std::string page = painted([&](VmlWriter& out) {
+            draw_value_label(out, y_axis(st, 1), 200, 100, 14, "red", "", "", value, "", "");
+        });
+        const auto top = page.find("top:");
+        return page.substr(top, page.find(";color") - top) + page.substr(page.find("<v:textbox/>"));
+    };
+    const std::string font = "; font:normal normal normal 14 Arial<v:textbox/>";
+    // -7 in whole numbers: round(9.8) + round(4.9) = 15 wide, left
+    // round(200 - 7.5); above the point: 100 - 5 - round(16.1).
+    EXPECT_EQ(label(-7), "top:79;left:193;height:16;width:15" + font + "-7</v:textbox/>\n</v:shape>\n");
+    // 1234.5 with one decimal in the step: 6 characters, round(58.8) = 59,
+    // "%6.1f".
+    st.Y1sstep = "5";
+    EXPECT_EQ(label(1234.5f), "top:79;left:171;height:16;width:59" + font + "1234.5</v:textbox/>\n</v:shape>\n");
+}
+
+TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
+    ChartState st = test::series_chart();
+    st.Y1p = -1;
+    auto paint = [&] { return painted([&](VmlWriter& out) { paint_pies(st, out); }); };
+    // A sector of a pie in the 400 x 300 area; angles in whole degrees.
+    auto sector = [](int cy, int r, long long start, long long sweep, const std::string& attrs = " ") {
+        return "<v:shape style='position:absolute;top:0;left:0;width:400;height:300' coordsize='400,300' "
+               "path='m 200," + n(cy) + " ae 200," + n(cy) + "," + n(r) + "," + n(r) + "," +
+               n(start * 65536) + "," + n(-sweep * 65536) + " x e' fillcolor='yellow' strokecolor='red' " +
+               attrs + "></v:shape>\n";
+    };
+    add_series(st, 1, "L1", {1, 2});
+    EXPECT_EQ(paint(), "");   // no pie series: nothing, and kolP stays 0
+    EXPECT_EQ(st.kolP, 0);
+    add_series(st, 1, "P1", {1});
+    add_series(st, 2, "P1", {2});
+    add_series(st, 1, "P1", {1});
+    // d = 200 (the height limits it) centred in the plot: r = 100 at (200,
+    // 150).  D1 first, then D2: 90, 90 and 180 degrees clockwise from the top.
+    EXPECT_EQ(paint(), sector(150, 100, 90, 90) + sector(150, 100, 0, 90) + sector(150, 100, -90, 180));
+    EXPECT_EQ(st.kolP, 3);
+    // The link text takes the id after it; the title follows.
+    st.kolP = 0;
+    st.D1rec[1].url = "a.htm";
+    st.D1rec[1].id = "c_1";
+    st.D1rec[1].text = "Q'1";
+    EXPECT_EQ(test::page_lines(paint())[0], sector(150, 100, 90, 90, "href='a.htm' id='c_1' title='Q&#39;1'"));
+
+    // With an X record the label line is kept free: d = 200 - 10 - 16 = 174,
+    // left 50 + 63, top round((26 - 16.1) / 2 + 50) = 55, r = 87.  Text
+    // falling at 120 degrees from under the centre (200, 234): len =
+    // truncate(29.4) = 29, dx = round(29 sin(30 / 57.296)) = round(14.49995)
+    // = 14, dy = round(29 cos(30 / 57.296)) = 25.
+    st = test::series_chart();
+    st.Y1p = -1;
+    st.X1p = 1;
+    st.X[0] = "Jan";
+    st.Xgrad = 120;
+    add_series(st, 2, "P3", {7});
+    EXPECT_EQ(paint(), sector(142, 87, 90, 360) +
+                           "<v:line from='200 234' to='214 259' strokecolor='black'>\n"
+                           "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
+                           "<v:textpath on='True' string='Jan' style='v-text-align:left;"
+                           "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    st.X[0] = "|Jan";
+    EXPECT_EQ(paint(), sector(142, 87, 90, 360));
+}
+
+TEST(PieLayout, RowByRowAndColumnByColumnGrids) {
+    struct Case {
+        int width, height, pies;
+        char variant;
+        int size;
+        std::string corners;
+    };
+    // The plot is 100 smaller than the area, from (50, 50); labels 16 high.
+    const Case cases[] = {
+        // 300 x 200: three pies per row in rows of 100, pies of 74.
+        {400, 300, 5, '3', 74, "255,55 155,55 55,55 255,155 155,155 "},
+        // 100 x 400: a row of 184 would not fit, so the width sets the pie.
+        {200, 500, 2, '1', 90, "55,55 55,255 "},
+        // 300 x 50, column by column: not even one row fits, so the height
+        // sets the pie and the columns share the width.
+        {400, 150, 2, '2', 45, "55,55 205,55 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.corners);
+        ChartState st = test::series_chart();
+        st.Y1p = -1;
+        st.Awidth = c.width;
+        st.Aheight = c.height;
+        std::string corners;
+        for (const PieBox& b : lay_out_pies(st, c.pies, c.variant)) {
+            corners += n(b.left) + "," + n(b.top) + " ";
+            EXPECT_EQ(b.size, c.size);
+        }
+        EXPECT_EQ(corners, c.corners);
+    }
+}
+
+// A legend at (400, 40) on the framed chart; no entries yet.
+ChartState legend_chart(int cols, int rows, int width, int height) {
+    ChartState st = test::series_chart();
+    st.Lp = st.Lbwidth = 1;
+    st.Lleft = 400;
+    st.Ltop = 40;
+    st.Lcolor = "white";
+    st.Lfsize = 14;
+    st.Lcols = cols;
+    st.Lrows = rows;
+    st.Lwidth = width;
+    st.Lheight = height;
+    return st;
+}
+
+void entry(ChartState& st, int number, const std::string& tip, const std::string& label) {
+    SeriesRecord& rec = add_series(st, number, tip, {1});
+    rec.text = label;
+    rec.inlegend = 1;
+    ++st.Lgnum;
+    if (tip == "M2") rec.width = 10;
+}
+
+std::string legend(ChartState& st) {
+    return painted([&](VmlWriter& out) { paint_legend(st, out); });
+}
+
+// The label box of a legend cell in size 14 Arial, with its text.
+std::string text(int top, int left, int width, const std::string& label) {
+    return "<v:shape style='position:absolute;top:" + n(top) + ";left:" + n(left) +
+           ";height:16;width:" + n(width) + "; font:normal normal normal 14 Arial;color:black' >\n"
+           "<v:textbox/>" + label + "</v:textbox/>\n</v:shape>\n";
+}
+
+const std::string kLegendBlock = "<div style='position:absolute;top:40px;left:400px' >\n";
+
+TEST(LegendPainter, FiveEntriesInTwoColumnsWithSamplesAndSeparators) {
+    ChartState st = legend_chart(2, 3, 200, 90);
+    st.Lgrid = st.Lborder = st.Lround = st.Lshadow = 1;
+    entry(st, 1, "M2", "m");
+    entry(st, 2, "R1", "r");
+    entry(st, 1, "V1", "v");
+    entry(st, 2, "L3", "a");
+    entry(st, 1, "P1", "p");
+    // Cells of 100 x 30 filled row by row, middle rows 15, 45, 75.  Bars
+    // are 20 x 6 around the middle row, the marker sits at xc + 15, value
+    // series have no sample; separators between the rows and columns.
+    EXPECT_EQ(legend(st),
+              kLegendBlock +
+                  "<v:group style='antialias:false;width:200px;height:90px' coordsize='200,90'>\n"
+                  "<v:roundrect arcsize='0.05'  fillcolor='white' strokecolor='black' strokeweight='1px' "
+                  "style='position:absolute;top:0;left:0;width:199;height:89' >\n"
+                  "<v:shadow  on=\"t\" />\n</v:roundrect>\n" +
+                  bar(11, 11, 8, 8) + text(7, 30, 70, "m") + bar(12, 105, 20, 6) + text(7, 130, 70, "r") +
+                  text(37, 30, 70, "v") + bar(42, 105, 20, 6) + text(37, 130, 70, "a") +
+                  bar(72, 5, 20, 6) + text(67, 30, 70, "p") + line(0, 30, 200, 30, 1, "black") +
+                  line(0, 60, 200, 60, 1, "black") + line(100, 0, 100, 90, 1, "black") +
+                  "</v:group></div>\n");
+    EXPECT_EQ(st.Y1xrow, 250);   // restored after the bar samples
+}
+
+TEST(LegendPainter, TransparentBoxWithBorder3) {
+    ChartState st = legend_chart(1, 1, 100, 50);
+    st.Lcolor = "Transparent";
+    st.Lborder = 1;
+    st.Lbwidth = 3;
+    st.Lbcolor = "navy";
+    entry(st, 1, "L1", "x");
+    // Edge lines 3 wide, round(1.5) = 2 inside the box; the cells then
+    // start 3 inside: one cell of 94 x 44 from (3, 3), middle row 25.
+    EXPECT_EQ(legend(st), kLegendBlock +
+                              "<v:group style='antialias:false;width:100px;height:50px' coordsize='100,50'>\n" +
+                              line(0, 2, 100, 2, 3, "navy") + line(98, 0, 98, 50, 3, "navy") +
+                              line(100, 48, 0, 48, 3, "navy") + line(2, 50, 2, 0, 3, "navy") +
+                              line(8, 25, 28, 25, 1, "red") + text(17, 33, 64, "x") + "</v:group></div>\n");
+}
+
+TEST(LegendPainter, SeparatorsBoundedAndNothingWithoutEntries) {
+    ChartState st = legend_chart(1, 1, 30, 30);
+    entry(st, 1, "V1", "x");
+    st.Lgrid = 1;
+    st.Lrows = 2000000000;
+    EXPECT_EQ(count_of(legend(st), "<v:line"), 100000);   // separators are bounded
+    st.Lgnum = 0;
+    EXPECT_EQ(legend(st), "");
+    st.Lgnum = 1;
+    st.Lp = -1;
+    EXPECT_EQ(legend(st), "");
+}
+
+// Hostile sizes and values draw something finite: no overflow, no undefined
+// conversion, no endless loop (checked in the sanitizer build).
+TEST(SeriesLimits, ExtremeSizesAndValuesStayInRange) {
+    ChartState st = test::series_chart();
+    const float huge = std::numeric_limits<float>::max();
+    add_series(st, 1, "L2", {-huge, huge, 1e-30f}).width = INT_MAX;
+    add_series(st, 1, "M5", {huge, -huge}).width = INT_MAX;
+    add_series(st, 1, "R1", {huge, -huge});
+    add_series(st, 1, "V1", {huge, -huge, std::numeric_limits<float>::infinity()}).width = INT_MAX;
+    add_series(st, 2, "P2", {huge, huge, 1e-38f}).width = INT_MAX;
+    st.D1rec[0].inlegend = st.D1rec[1].inlegend = 1;
+    st.Y1sstep = std::string(39, '9');
+    st.Xstepm = huge;
+    st.Cx1 = st.Rwidth_D1 = st.Awidth = st.Lcols = st.Lbwidth = st.Lfsize = INT_MAX;
+    st.Cx2 = st.Cright = st.Lwidth = INT_MIN;
+    st.kolR1_D1 = st.Lp = st.Lgrid = st.Lgnum = 1;
+    st.Lrows = 0;
+    const std::string page = painted([&](VmlWriter& out) {
+        const DataAxis d1 = data_axis(st, 1);
+        for (int s = 0; s <= st.D1num; ++s) {
+            paint_line_series(st, out, d1, s);
+            paint_marker_series(st, out, d1, s);
+            paint_value_series(st, out, d1, s);
+        }
+        paint_bars(st, out, d1);
+        paint_pies(st, out);
+        paint_legend(st, out);
+    });
+    EXPECT_EQ(st.kolP, 1);
+    EXPECT_FALSE(page.empty());
+}
+
+}  // namespace
+}  // namespace qp

@@ -1,0 +1,181 @@
+// AREA, BORDER, PLOT, TITLE, X, Y1/Y2 and LEGEND records read from chart
+// description texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "support/chart_reader_bench.h"
+
+namespace qp {
+namespace {
+
+// The X record's ten fields before its label list, all left empty.
+const std::string kXHead = "X;;;;;;;;;;";
+
+TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
+    ChartBench b;
+    auto area = [&b](const std::string& text) {
+        const ChartState& st = b.read(text).st;
+        return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor, st.Aid, st.Afile_markup);
+    };
+    for (const char* a : {"A;7", "a;7", "aReA;7", "A r e A ;7"}) EXPECT_EQ(area(a), "7|-1|400|400|white||") << a;
+    EXPECT_EQ(area("AREA;;;;;\n"), "0|-1|0|0|||");
+    EXPECT_EQ(area("AREA\n"), "0|-1|400|400|white||");
+    EXPECT_EQ(area("AREA;99999999999;;;;Transparent\n"), "2147483647|-1|0|0|transparent||");
+    b.fs.files["my stencil.csv"] = "";
+    EXPECT_EQ(area("AREA; 1 0;20;500;300;Navy;c h_1;my stencil.csv;my page.htm;head er.htm;foot.htm;x*\n"),
+              "10|20|500|300|navy|ch_1|my stencil.csv");
+    EXPECT_EQ(join(b.st.Afile_output, b.st.Afile_header, b.st.Afile_footer, b.st.ONE_file, b.st.numAREA),
+              "my page.htm|head er.htm|foot.htm|-1|1");
+}
+
+TEST(RecordFields, ErrorsEchoTheSpotAndTheMessage) {
+    const std::string z(256, 'z'), n(260, 'n'), f(100, 'f'), c99(99, 'c'), l100(100, 'l'), u(100, 'u');
+    const std::string y2 = "Y2" + std::string(13, ';'), legend = "LEGEND" + std::string(9, ';');
+    const std::string digits = "\nIt is expected 0123456789\n", semicolon = "\nIt is expected ;\n";
+    const std::string color = "\nWrong color\n", length = "\nWrong name length\n", symbol = "\nWrong symbol\n";
+    expect_logs({
+        {"AREX;1\n", "Line 1: ARE[X];1\nIt is expected A a\n"}, {"AREA5\n", "Line 1: AREA[5]\nIt is expected ;  \n"},
+        {"AREA;1x;\n", "Line 1: AREA;1[x];" + digits}, {"AREA;;;;; pinky\n", "Line 1: AREA;;;;; [pinky]" + color},
+        {"AREA;;;;;;1a;\n", "Line 1: AREA;;;;;;[1]a;" + symbol},
+        {"AREA;;;;;;a-b;\n", "Line 1: AREA;;;;;;a[-]b;\nIt is expected "
+                             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789\n"},
+        {"AREA;;;;;;" + z + ";\n", "Line 1: AREA;;;;;;[" + z + "];" + length},
+        {"AREA;;;;;;;;a*b.htm;\n", "Line 1: AREA;;;;;;;;a[*]b.htm;" + symbol},
+        {"AREA;;;;;;;;" + n + ";\n", "Line 1: AREA;;;;;;;;[" + n + "];" + length},
+        {"BORDER;1;;SHX;\n", "Line 1: BORDER;1;;SH[X];\nIt is expected A a ;\n"},
+        {"BORDER;1;;;roundx\n", "Line 1: BORDER;1;;;round[x]\nIt is expected ; ; ;\n"},
+        {"PLOT;;;;;#1234567;\n", "Line 1: PLOT;;;;;[#1234567];" + color},
+        {"PLOT;;;;;#12g;\n", "Line 1: PLOT;;;;;#12[g];\nIt is expected 01234567890ABCDEFabcdef\n"},
+        {"PLOT;;;;;transparent;\n", "Line 1: PLOT;;;;;[transparent;]" + color},
+        {"TITLE;;;;BOX;\n", "Line 1: TITLE;;;;BO[X];\nIt is expected L l\n"},
+        {"TITLE;;;;BOLDX\n", "Line 1: TITLE;;;;BOLD[X]\nIt is expected ;  \n"},
+        {"TITLE;;;  pink;\n", "Line 1: TITLE;;;  [pink;]" + color},   // from the first non-blank
+        {"TITLE;;;abcdefghijklmnopqrst;\n", "Line 1: TITLE;;;[abcdefghijklmnopqrst];" + color},
+        {"TITLE;;" + f + ";\n", "Line 1: TITLE;;[" + f + "];" + length},
+        // The angle is reported at the record letter, the field's start.
+        {"X181;\n", "Line 1: [X]181;\ndoes not between 0 and 180\n"}, {"X+4+;\n", "Line 1: X+4[+];" + semicolon},
+        {"X?;\n", "Line 1: X[?];\nIt is expected 0123456789 | + ;\n"},
+        {"X;;#1g\n", "Line 1: X;;#1[g]\nIt is expected 0123456789ABCDEFabcdef\n"},
+        {"X;;;;;;;;" + c99 + "c;\n", "Line 1: X;;;;;;;;" + c99 + "[c];" + symbol},
+        // A report on a continuation line echoes the record from its first line.
+        {kXHead + "a;\\\n" + l100 + ";\n", "Line 2: " + kXHead + "a;[\\\n" + l100 + "];" + length},
+        {"Y2--;\n", "Line 1: Y2-[-];" + semicolon}, {"Y1x;\n", "Line 1: Y1[x];\nIt is expected - ;\n"},
+        {"Y3;\n", "Line 1: Y[3];\nIt is expected 1 2\n"}, {"LEGEND?\n", "Line 1: LEGEND[?]\nIt is expected + ! ;\n"},
+        {"Y1;;;5-;\n", "Line 1: Y1;;;5[-];" + digits}, {"Y1;;;;;-1;\n", "Line 1: Y1;;;;;[-]1;" + digits},
+        {"Y1;;;1.2.3;\n", "Line 1: Y1;;;1.2[.]3;" + digits}, {y2 + u + "\n", "Line 1: " + y2 + "[" + u + "]" + length},
+        {"LEX;\n", "Line 1: LE[X];\nIt is expected G g ;\n"}, {"Y\nTITLE;;;;;;T", "It is expected 1 2\n"},
+        {legend + f.substr(80) + ";\n", "Line 1: " + legend + "[" + f.substr(80) + "];" + length},
+    });
+    // What was read stays, the next line is read, bad names are not kept.
+    ChartBench b;
+    b.read("AREA;1x;\nPLOT;4\nBORDER;1;;SHX;\nY\nTITLE;;;;;;T\n" + kXHead + "a;\\\n" + l100 + ";\nLEX;\n");
+    EXPECT_EQ(join(b.st.Aleft, b.st.Cleft, b.st.Bshadow, b.st.Ttext, b.st.Lp), "1|4|1|T|1");
+    EXPECT_EQ(b.read("AREA;;;;;;;;a*b.htm;\n").st.Afile_output, "");
+    EXPECT_EQ(b.read("AREA;;;;;;;;" + n + ";\n").st.Afile_output, "");
+    ChartBench text;
+    text.read("TITLE;;;;;;" + std::string(499, 't') + "\nTITLE;;;;;;" + std::string(500, 't') + "\n");
+    EXPECT_EQ(text.st.Ttext.size(), 499u);
+    EXPECT_EQ(text.log().substr(0, 8), "Line 2: ");
+}
+
+TEST(BorderPlotAndTitleRecords, ClosingAFieldGivesTheNextItsEmptyValue) {
+    ChartBench b;
+    const ChartState& st = b.st;
+    // A later BORDER counts alone; a line ending after the width keeps the rest.
+    b.read("BORDER;1;red;SHADOW;ROUND;\nB;5\n");
+    EXPECT_EQ(join(st.B, st.Bwidth, st.Bcolor, st.Bshadow, st.Bround), "1|5|black|-1|-1");
+    b.read("PLOT;;7;;\n");
+    EXPECT_EQ(join(st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Ccolor), "-1|7|-1|-1|");
+    b.read("PLOT;0;1;2;3;#0a\n");   // a "#" value at the line end stands as written
+    EXPECT_EQ(join(st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Ccolor), "0|1|2|3|#0a");
+    auto title = [&b, &st](const std::string& text) {
+        b.read(text);
+        return join(st.Tsize, st.Tfont, st.Tcolor, st.Tbold, st.Titalic, st.Ttext, st.Tbgcolor);
+    };
+    EXPECT_EQ(title("TITLE;;Times;\n"), "0|Times||normal|normal||");
+    EXPECT_EQ(title("TITLE\n"), "18|Arial|black|normal|normal||");
+    EXPECT_EQ(b.run.file_error, 0);
+}
+
+TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
+    ChartBench b;
+    auto x_axis = [&b](const std::string& text) {
+        const ChartState& st = b.read(text).st;
+        return join(st.X1p, st.Xgrid, st.XYcross, st.Xgrad, st.Xwidth, st.Xgcolor, st.Xsize, st.Xfont, st.Xtext,
+                    st.Xi, st.X[0], st.X[1], st.X[2]);
+    };
+    EXPECT_EQ(x_axis("X\n"), "1|-1|-1|0|1|black|14|Arial||-1|||");
+    EXPECT_EQ(x_axis("X|+45;2;Red;12;Courier\n"), "1|1|1|45|2|red|12|Courier||-1|||");
+    EXPECT_EQ(x_axis("X180;;\n"), "1|-1|-1|180|0||14|Arial||-1|||");
+    EXPECT_EQ(x_axis(kXHead + "a;;b;\n"), "1|-1|-1|0|0||0|||3|a||b");
+    // The last label without ";" is kept but not counted.
+    EXPECT_EQ(x_axis(kXHead + "a;b; c \n"), "1|-1|-1|0|0||0|||2|a|b| c ");
+    // A second X record replaces the labels of the first.
+    EXPECT_EQ(x_axis(kXHead + "a;b;c\n" + kXHead + "d;\n"), "1|-1|-1|0|0||0|||1|d||");
+    // A continuation goes on in the same label; its line counts, as no record.
+    EXPECT_EQ(x_axis(kXHead + "Jan;Fe\\ rest ignored\nb;Mar;\n#\n"), "1|-1|-1|0|0||0|||3|Jan|Feb|Mar");
+    EXPECT_EQ(join(b.st.B, b.log()), "-1|Line 3: [#]\nIt is expected A B P D L T X Y\n");
+
+    std::string list;
+    for (int i = 0; i < 1000; ++i) list += "x;";
+    EXPECT_EQ(ChartBench().read(kXHead + list + "\n").log(), "");
+    ChartBench over;
+    EXPECT_EQ(over.read(kXHead + list + "y;\n").st.Xi, 1000);
+    EXPECT_EQ(over.log(), "Line 1: " + kXHead + list + "[y];\nNumber of arguments is more, than 1000\n");
+}
+
+TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
+    ChartBench b;
+    auto y_record = [&b](const std::string& text, int n) {
+        const YAxis y = y_axis(b.read(text).st, n);
+        return join(y.p, y.grid, y.pmin, y.pmax, y.pstep, y.pxlocate, y.min, y.max, y.step, y.sstep, y.substep,
+                    y.xlocate);
+    };
+    EXPECT_EQ(y_record("Y1;;;-5;5;2.5;0,5;0;\n", 1), "1|-1|1|1|1|1|-5|5|2.5|5|0.5|0");
+    // 0-5 reads as -5; "-" alone leaves the field absent and a plain 0.
+    EXPECT_EQ(y_record("Y2-;;;0-5;-;;;\n", 2), "1|1|1|-1|-1|-1|-5|0|0||0|0");
+    EXPECT_FALSE(std::signbit(b.st.Y2max));
+    // Single precision after each digit: float(1.2f + 3 * 0.01f) is 1.23f.
+    EXPECT_EQ(y_record("Y1;;;1.23;;0.125\n", 1), "1|-1|1|-1|1|-1|1.23|0|0.125|125|0|0");
+    EXPECT_EQ(y_record("Y2;;;;;2,50;\n", 2), "1|-1|-1|-1|1|-1|0|0|2.5|50|0|0");
+    EXPECT_EQ(b.read("Y1;;;;;5;\n").st.Y1sstep, "");
+    // Sixty nines stay at the largest float; 39 step digits kept, all counted.
+    EXPECT_EQ(b.read("Y1;;;" + std::string(60, '9') + ";\n").st.Y1min, std::numeric_limits<float>::max());
+    b.read("Y1;;;;;0." + std::string(45, '1') + ";\n");
+    EXPECT_EQ(b.st.Y1sstep, std::string(39, '1'));
+    EXPECT_NEAR(b.st.Y1step, 1.0f / 9.0f, 1e-6f);
+
+    b.read("Y1-;3;red;1;2;;;;;;;BOLD;it;Units\nY1;4\n");
+    EXPECT_EQ(join(b.st.Y1bold, b.st.Y1italic, b.st.Y1text, b.st.Y1width, b.st.Y1gcolor, b.st.Y1pmin),
+              "normal|normal||4|black|-1");
+    b.read("Y2;;;;;;;;;;;BOLD;it;Units\n");
+    EXPECT_EQ(join(b.st.Y2bold, b.st.Y2italic, b.st.Y2text, b.run.file_error), "bold|italic|Units|0");
+}
+
+TEST(LegendRecord, KeywordFormsMarksFieldsAndTheFrameFlag) {
+    ChartBench b;
+    auto legend = [&b](const std::string& text) {
+        const ChartState& st = b.read(text).st;
+        return join(st.Lp, st.Lgrid, st.Lonly, st.Lleft, st.Ltop, st.Lwidth, st.Lheight, st.Lcolor, st.Lcols,
+                    st.Lrows, st.Lfsize, st.Lfont, st.Lfcolor, st.Lbold, st.Litalic, st.Lborder, st.Lbwidth,
+                    st.Lbcolor, st.Lshadow, st.Lround);
+    };
+    const std::string start = "-1|-1|0|0||0|0|14|Arial|black|normal|normal|-1|0|black|-1|-1";
+    for (const char* line : {"LEGEND", "L;", "legend;", "LeGeNd;", "LEGEND;;;;"})
+        EXPECT_EQ(legend(line), "1|-1|-1|" + start) << line;
+    EXPECT_EQ(legend("L!;\n"), "1|-1|1|" + start);
+    EXPECT_EQ(legend("LEGEND+!;\n"), "1|1|1|" + start);
+    EXPECT_EQ(legend("LEG+END;\n"), "1|1|-1|" + start);
+    // A width of 0 still means a frame; the colour after it is empty.
+    EXPECT_EQ(legend("LEGEND;1;2;3;4;red;5;6;7;Verdana;blue;B;I;0;;S;R\n"),
+              "1|-1|-1|1|2|3|4|red|5|6|7|Verdana|blue|bold|italic|1|0||1|1");
+    // Empty left and top stay not given; empty flag words leave "normal".
+    EXPECT_EQ(legend("LEGEND;;;;;;;;;;;;;;;S\n"), "1|-1|-1|-1|-1|0|0||0|0|0|||normal|normal|1|0||1|-1");
+    EXPECT_EQ(join(b.run.file_error, b.log()), "0|");
+}
+
+}  // namespace
+}  // namespace qp

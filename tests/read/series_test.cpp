@@ -1,0 +1,175 @@
+// D records, and the finishing of the series read: defaults, ranges, missing
+// data, stacking totals, legend entries, bar groups and ids.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/chart_reader_bench.h"
+
+namespace qp {
+namespace {
+
+std::string series(const SeriesRecord& r) {
+    return join(r.tip, r.width, r.color1, r.color2, r.text, r.url, r.stacked, r.pornum, r.kolpoint);
+}
+
+TEST(SeriesRecord, HeadsTypesSizesColoursAndTexts) {
+    const std::string x119(119, 'x');
+    ChartBench b;
+    b.read("D1;L;;;;;;5;7\nD1;RS;\n d 2 ; m s 4 ;\nD1;L3s;\nD1;M;12 ;Red; #aB ;  Sales, East ;http://x/a b;1\n"
+           "D1;L;99999999999;b lue;Rd\nD1;L;;;;" + x119 + ";;1\n");
+    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.D1num, b.st.D2num), "0||5|0");
+    EXPECT_EQ(series(b.d1(0)) + join("", b.v1(0, 0), b.v1(0, 1)), "L1|-1|||||-1|1|1|5|7");
+    // Blanks between the items and lower case in the head and type.
+    EXPECT_EQ(series(b.d1(1)) + "/" + series(b.st.D2rec[0]), "R1|-1|||||1|2|-1/M4|-1|||||1|3|-1");
+    EXPECT_EQ(series(b.d1(2)), "L3|-1|||||1|4|-1");
+    EXPECT_EQ(series(b.d1(3)), "M1|12|red|#aB|  Sales, East |http://x/a b|-1|5|0");
+    EXPECT_EQ(series(b.d1(4)), "L1|2147483647|blue|rd|||-1|6|-1");   // a name cut off by the line end
+    EXPECT_EQ(series(b.d1(5)), "L1|-1|||" + x119 + "||-1|7|0");
+}
+
+TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
+    const std::string a21(21, 'a'), x119(119, 'x'), value = "\nIt is expected 01234567890\n";
+    const std::string types = "\nIt is expected L M P R V l m p r v\n", semicolon = "\nIt is expected ;\n";
+    const std::string color = "\nWrong color\n";
+    expect_logs({
+        {"D2;R1;\n", "Line 1: D2;R[1];\nIt is expected S s ;\n"}, {"D1;L12;\n", "Line 1: D1;L1[2];" + semicolon},
+        {"D1;MSs;\n", "Line 1: D1;MS[s];" + semicolon}, {"D1;PS;\n", "Line 1: D1;P[S];\nIt is expected 1 2 3 4 ;\n"},
+        {"D3;L\n", "Line 1: D[3];L\nIt is expected 12\n"}, {"D1,L\n", "Line 1: D1[,]L" + semicolon},
+        {"D1;X;\n", "Line 1: D1;[X];" + types}, {"D1\nD2;\n", ""},
+        // The size takes blanks only after the number; a wrong colour is marked whole.
+        {"D1;M; 3;\n", "Line 1: D1;M; [3];" + semicolon}, {"D1;M;1 2;\n", "Line 1: D1;M;1 [2];" + semicolon},
+        {"D1;M;a;\n", "Line 1: D1;M;[a];\nIt is expected 0123456789\n"},
+        {"D1;L;;  purplish;\n", "Line 1: D1;L;;  [purplish;]" + color},
+        {"D1;L;;#1234567;\n", "Line 1: D1;L;;[#1234567];" + color},
+        {"D1;L;;" + a21 + ";\n", "Line 1: D1;L;;[" + a21 + "];" + color},
+        {"D1;L;;#12g;\n", "Line 1: D1;L;;#12[g];\nIt is expected 01234567890ABCDEFabcdef\n"},
+        {"D1;L;;;;" + x119 + "y;;1\n", "Line 1: D1;L;;;;[" + x119 + "y];;1\nWrong name length\n"},
+        {"D1;L;;;;;;1-2\n", "Line 1: D1;L;;;;;;1[-]2" + value}, {"D1;L;;;;;;--1\n", "Line 1: D1;L;;;;;;-[-]1" + value},
+        {"D1;L;;;;;;1.2,3\n", "Line 1: D1;L;;;;;;1.2[,]3" + value},
+        // An error on a continuation line echoes from the record start.
+        {"D1;L;;;;;;1\\\n2x\n", "Line 2: D1;L;;;;;;1\\\n2[x]" + value},
+    });
+    // Heads cut short make no series; other errors keep the slot as far as read.
+    ChartBench b;
+    b.read("D1\nD2;\nD3;L\n");
+    EXPECT_EQ(join(b.st.D1num, b.st.D2num), "-1|-1");
+    b.read("D2;R1;\nD1;L12;\nD1;M;1 2;\nD1;L;;;;" + x119 + "y;;1\nD1;L;;;;;;1.2,3\n");
+    EXPECT_EQ(join(b.st.D2num, b.d1(0).tip, b.d1(1).width, b.d1(2).text == x119, b.d1(2).kolpoint, b.d1(3).kolpoint),
+              "0|L1|1|1|-1|-1");
+}
+
+TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
+    ChartBench b;
+    b.read("D1;L;;;;;;1;;3\nD1;L;;;;;;1;2;\nD1;L;;;;;;-0.5; 1,5 ;-;.;\nD1;P;;;;;;-4;2\n"
+           // The value being built goes on across the break: 1, 23, 4.
+           "D1;L;;;;;;1;2\\\n3;4\nD1;L;;;;;;1;2;\\\n3;4\n"
+           // "#" ends the record after storing the value in hand.
+           "D1;L;;;;;;5#6;7\n D1;L;;;;a#b;;1;#\n"
+           // 16777216 * 10 + 1 rounds to 167772160; 167772171 rounded once is 167772176.
+           "D1;L;;;;;;167772171\n");
+    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.D1num, b.d1(7).text), "0||8|a#b");
+    const char* expected[] = {"2|1|1e-36|3", "1|1|2", "3|-0.5|1.5|1e-36|1e-36", "1|4|2", "2|1|23|4",
+                              "3|1|2|3|4",   "0|5",   "0|1",                    "0|167772160"};
+    for (int s = 0; s < 9; ++s) {
+        std::string values = std::to_string(b.d1(s).kolpoint);
+        for (int k = 0; k <= b.d1(s).kolpoint; ++k) values += join("", b.v1(s, k));
+        EXPECT_EQ(values, expected[s]) << "series " << s;
+    }
+}
+
+// The 1001st value is reported at its field, whose ";" overflowed the row;
+// the 101st series at its type letter, and it then takes the last slot.
+TEST(SeriesRecord, ValueAndSeriesLimits) {
+    std::string ones, text;
+    for (int i = 0; i < 999; ++i) ones += "1;";
+    ChartBench b;
+    b.read("D1;L;;;;;;" + ones + "5\n");
+    EXPECT_EQ(join(b.log(), b.d1(0).kolpoint, b.v1(0, 999)), "|999|5");
+    b.read("D1;L;;;;;;" + ones + "1;7;8\n");
+    EXPECT_EQ(b.log(), "Line 1: D1;L;;;;;;" + ones + "1;[7];8\nNumber of values is more, than 1000\n");
+    EXPECT_EQ(join(b.run.file_error, b.d1(0).kolpoint), "1|999");
+
+    for (int i = 1; i <= 101; ++i) text += "D1;L;;;;;;" + std::to_string(i) + "\n";
+    ChartBench many;
+    many.read(text + "D2;L;;;;;;9\n");
+    EXPECT_EQ(many.log(), "Line 101: D1;[L];;;;;;101\nNumber of charts with D1 is more, than\n");
+    EXPECT_EQ(join(many.st.D1num, many.d1(98).pornum, many.d1(99).pornum, many.v1(99, 0)), "99|99|101|101");
+    EXPECT_EQ(join(many.st.D2num, many.st.D2rec[0].pornum), "0|102");
+}
+
+TEST(SeriesFinishing, DefaultsRangesAndMissingData) {
+    ChartBench b;
+    const ChartState& s = b.st;
+    b.finish("D1;L;;;;;;5;7\n");
+    const SeriesRecord& r = b.d1(0);
+    EXPECT_EQ(join(b.run.file_error, b.log(), r.width, r.color1, r.color2, r.inlegend, r.id), "0||1|black|white|-1|");
+    EXPECT_EQ(join(s.Lgnum, s.D1min, s.D1max, s.Xi, s.kolR1_D1, s.Y1pxlocate), "0|5|7|2|0|-1");
+    // Ranges skip empty values; Xi covers the longest series, or the labels.
+    b.finish("D1;L;;;;;;3;;-2\nD1;M;;;;;;10\nD2;R;;;;;;4;6\n");
+    EXPECT_EQ(join(b.d1(0).vmin, b.d1(0).vmax, s.D1min, s.D1max, s.D2min, s.D2max, s.Xi), "-2|3|-2|10|4|6|3");
+    b.finish("X;;;;;;;;;;a;b;c;d;e;\nD1;L;;;;;;1\n");
+    EXPECT_EQ(s.Xi, 5);
+
+    ChartBench none, some;
+    none.finish("");
+    EXPECT_EQ(join(none.log(), none.run.file_error), "Data miss\n|1");
+    some.finish("D1;L;;;;;;5\nD1;M\nD2;R;;;;;;;;\n");
+    EXPECT_EQ(some.log(), "In D1 chart \xB9 2 Data miss\nIn D2 chart \xB9 1 Data miss\n");
+}
+
+TEST(SeriesFinishing, StackedSeriesHoldRunningTotalsFromTheLastOneUp) {
+    ChartBench b;
+    b.finish("D1;L2S;;;;;;1;2\nD1;L2S;;;;;;3;;\n");
+    EXPECT_EQ(join(b.v1(0, 0), b.v1(0, 1), b.v1(1, 0), b.v1(1, 1), b.st.D1min, b.st.D1max), "4|2|3|0|0|4");
+    // Types and axes stack apart; marker shapes stack together.
+    ChartBench m;
+    m.st.D1val[2][1] = 50;   // left from an earlier chart, beyond the series' values
+    m.finish("D1;L1S;;;;;;1;2\nD1;RS;;;;;;10\nD1;L1S;;;;;;3\nD1;M2S;;;;;;1\nD1;M5S;;;;;;2\n"
+             "D1;L1;;;;;;7\nD2;L1S;;;;;;100\n");
+    EXPECT_EQ(join(m.v1(0, 0), m.v1(0, 1), m.v1(1, 0), m.v1(2, 0), m.v1(2, 1), m.d1(2).kolpoint, m.v1(3, 0),
+                   m.v1(4, 0), m.v1(5, 0), m.st.D2val[0][0]),
+              "4|2|10|3|0|0|3|2|7|100");
+    EXPECT_EQ(join(m.st.kolR2_D1, m.st.kolR2_D2, m.st.D1max), "1|-1|10");
+}
+
+TEST(SeriesFinishing, SizesColoursAndLegendEntries) {
+    ChartBench b;
+    b.finish("D1;L;0;;;;;1\nD1;L;401;;;;;1\nD1;L;3;;;;;1\nD1;M;;;;;;1\nD1;M;3;;;;;1\n"
+             "D1;M;500;;;;;1\nD1;M;7;;;;;1\nD1;V;;;;;;1\nD1;V;20;;;;;1\nD1;R;;;;;;1\nD1;P;90;;;;;1\n");
+    const int expected[] = {1, 1, 3, 10, 5, 10, 7, 14, 20, -1, 90};
+    for (int i = 0; i < 11; ++i) EXPECT_EQ(b.d1(i).width, expected[i]) << "series " << i;
+
+    b.finish("D1;L;;;;  ~Sales;;1\nD1;M;;Red;#ab;^note;;1\nD1;V;;;;Values shown;;1\nD1;L;;;;  North;;1\n"
+             "D2;R;;#abcd;;Sales, East 2024;;1\nD2;L;;;;O'Brien region;;1\nD1;L;;;;;;1\n");
+    auto entry = [](const SeriesRecord& r) { return join(r.text, r.color1, r.color2, r.inlegend) + "/"; };
+    EXPECT_EQ(entry(b.d1(0)) + entry(b.d1(1)), "Sales|black|white|-1/^note|red|#ab0|-1/");
+    EXPECT_EQ(entry(b.d1(2)), "Values shown|black||-1/");   // value labels: no background
+    EXPECT_EQ(entry(b.d1(3)) + entry(b.d1(4)), "North|black|white|1/|black|white|-1/");
+    EXPECT_EQ(entry(b.st.D2rec[0]) + entry(b.st.D2rec[1]),
+              "Sales, East 2024|#abcd00|white|1/O'Brien region|black|white|1/");
+    // Labels as the legend shows them: "O'Brien region" up to its apostrophe.
+    EXPECT_EQ(join(b.st.Lgnum, b.st.Lmaxtext), "3|16");
+}
+
+TEST(SeriesFinishing, BarGroupsIntervalsCrossingAndIds) {
+    ChartBench b;
+    const ChartState& s = b.st;
+    b.finish("X|+\nD1;R;50;;;;;1\nD1;R;80;;;;;1\nD2;L;;;;;;1\n");
+    EXPECT_EQ(join(s.kolR1_D1, s.intR1_D1, s.XYcross, s.Y1pxlocate, s.Y1xlocate, s.kolR1_D2, s.Y2pxlocate),
+              "2|50|-1|1|0|0|-1");
+    b.finish("X|+\nY2;;;;;;;5\nD1;RS;;;;;;1\nD1;RS;900;;;;;1\nD2;R;900;;;;;1\n");
+    EXPECT_EQ(join(s.kolR1_D1, s.intR1_D1, s.XYcross, s.kolR1_D2, s.intR1_D2, s.Y2xlocate), "1|100|1|1|500|5");
+    // Ids join the chart id and the record ordinal.
+    b.finish("AREA;;;;;;chart1\nD2;L;;;;;;1\nD1;L;;;;;;1\n");
+    EXPECT_EQ(join(b.st.D2rec[0].id, b.d1(0).id), "chart1_1|chart1_2");
+    // A long chart id is cut from its end; "_" and the ordinal stay whole.
+    const std::string aid = "c" + std::string(254, 'a');
+    std::string text = "AREA;;;;;;" + aid + "\n";
+    for (int i = 0; i < 11; ++i) text += "D2;L;;;;;;1\n";
+    b.finish(text + "D1;L;;;;;;1\n");
+    EXPECT_EQ(b.d1(0).id, aid.substr(0, 116) + "_12");
+}
+
+}  // namespace
+}  // namespace qp

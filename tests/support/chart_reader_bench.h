@@ -1,0 +1,87 @@
+// A bench for the record readers: reads a chart description text into a
+// chart state over an in-memory file system, and keeps the run log, the
+// console and the charts that later AREA records close.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "layout/series_finishing.h"
+#include "read/chart_reader.h"
+#include "log/run_context.h"
+#include "support/memory_file_system.h"
+
+namespace qp {
+
+// Fields joined by "|", for comparing several at once; reals in their
+// shortest exact form.
+inline std::string join_one(const std::string& s) { return s; }
+inline std::string join_one(int n) { return std::to_string(n); }
+inline std::string join_one(float f) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, f).ptr);
+}
+template <typename First, typename... Rest>
+std::string join(const First& first, const Rest&... rest) {
+    std::string out = join_one(first);
+    ((out += "|" + join_one(rest)), ...);
+    return out;
+}
+
+struct ChartBench : ChartSink {
+    MemoryFileSystem fs;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    RunContext run{fs, console, keyboard};
+    ChartState st;
+    std::vector<std::string> calls;   // each sink call with Aleft, file_error and Ttext
+    std::string text;   // what the scanner reads
+    Scanner sc;
+
+    void output_chart() override { calls.push_back("output " + join(st.Aleft, run.file_error, st.Ttext)); }
+    void end_chart() override { calls.push_back("end " + join(st.Aleft, run.file_error, st.Ttext)); }
+
+    // Reads the text as a chart description file from its start.
+    ChartBench& read(std::string input) {
+        text = std::move(input);
+        sc = Scanner(text);
+        st.numAREA = 0;
+        read_chart_description(st, run, sc, *this);
+        return *this;
+    }
+    // Finishes the series read as chart output does; or reads, then finishes.
+    void finish() {
+        st.Lgnum = 0;
+        finish_series(st, run);
+    }
+    void finish(std::string input) { read(std::move(input)).finish(); }
+
+    // The run log as plain text: tags and "<br>" dropped, the echo's large
+    // red marks in [brackets].
+    std::string log() const {
+        std::string s = run.log.pending();
+        for (std::size_t i; (i = s.find("<font color='red' size='5'>")) != std::string::npos;)
+            s.replace(s.find("</font>", i), 7, "]").replace(i, 27, "[");
+        for (const std::string tag : {"<font color='black'>", "<font color='red'>", "</font>", "<br>"})
+            for (std::size_t i; (i = s.find(tag)) != std::string::npos;) s.erase(i, tag.size());
+        return s;
+    }
+
+    SeriesRecord& d1(int i) { return st.D1rec[static_cast<std::size_t>(i)]; }
+    float v1(int s, int k) const { return st.D1val[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)]; }
+};
+
+// Texts read one by one, each into a fresh state, against their run logs.
+inline void expect_logs(std::initializer_list<std::pair<std::string, std::string>> cases) {
+    for (const auto& [text, log] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(ChartBench().read(text).log(), log);
+    }
+}
+
+}  // namespace qp
