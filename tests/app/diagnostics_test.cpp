@@ -77,6 +77,8 @@ TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
                                "<font color='red'>" + c.message + "</font><br>\n");
         EXPECT_EQ(f.run.file_error, 1);
         EXPECT_EQ(std::pair(f.sc.pos, f.sc.at_eof), std::pair(c.pos, c.at_eof));
+        // The column counts what was read from the line start, the end of the file included.
+        EXPECT_EQ(f.sc.column, static_cast<int>(c.pos) + c.at_eof);
     }
 }
 
