@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "support/chart_reader_bench.h"
 
@@ -11,6 +12,27 @@ namespace qp {
 namespace {
 
 const std::string kLetters = "\nIt is expected A B P D L T X Y\n";
+
+// The snapshot a report takes starts at the line in hand, continuation
+// lines included; resuming goes on from that line's start.
+TEST(Scanner, SpotAndResumeCountFromTheLineStart) {
+    const std::string text = "PLOT;1\nX;a\\\nb;c\nY\n";
+    Scanner sc(text);
+    sc.start_line();
+    sc.skip_rest_of_line();
+    sc.start_line();
+    for (int i = 0; i < 7; ++i) sc.next_char();   // "X;a\\\nb;"
+    sc.field_column = 6;
+    const SourceSpot spot = sc.spot();
+    EXPECT_EQ(spot.from_line_start, "X;a\\\nb;c\nY\n");
+    EXPECT_EQ(std::tuple(spot.line_number, spot.column, spot.field_column), std::tuple(2, 7, 6));
+    sc.resume_after(EchoEnd{9, 10, false});
+    EXPECT_EQ(std::tuple(sc.pos, sc.column, sc.at_eof, sc.line_start), std::tuple(16u, 10, 0, 7u));
+    EXPECT_EQ(sc.next_char(), 'Y');
+    sc.resume_after(EchoEnd{11, 12, true});
+    EXPECT_EQ(std::tuple(sc.pos, sc.at_eof, sc.next_char()), std::tuple(18u, 1, kEof));
+    EXPECT_EQ(Scanner().spot().from_line_start, "");
+}
 
 // A value that began before a continuation and was refused after it: the
 // echo stops at the first line end after the value's start, so the
