@@ -227,7 +227,6 @@ std::string series_id(const std::string& chart_id, int ordinal) {
 void finish_series(ChartState& st, RunContext& run) {
     if (st.D1num < 0 && st.D2num < 0) {
         report_message(run, Msg::DataMiss);
-        run.file_error = 1;
         return;
     }
 

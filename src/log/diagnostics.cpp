@@ -1,9 +1,10 @@
 // The diagnostics: an input line echoed into the run log with its faulty
 // spot in large red letters, then the message.
 //
-// The echo reads the line again from its start with the scanner's own
-// character reader, so `column` and `at_eof` follow the re-reading.  It
-// leaves the input just after the line's end (or at the end of the file).
+// The echo reads the line again from its start, counting as the scanner
+// counts (each read adds one to the column, the end of the input too), and
+// reports where it stopped: just after the line's end, or at the end of
+// the input.
 #include "log/diagnostics.h"
 
 namespace qp {
@@ -12,24 +13,21 @@ namespace {
 
 constexpr std::string_view kBlack = "<font color='black'>";
 constexpr std::string_view kLarge = "<font color='red' size='5'>";
+constexpr int kEndOfInput = -1;
 
 // Re-reads the line from its start; remembers whether the line has ended.
 class LineEcho {
 public:
-    LineEcho(RunContext& run, Scanner& sc) : log_(run.log), sc_(sc) {
-        sc_.pos = sc_.line_start;
-        sc_.column = 0;
-        sc_.at_eof = 0;
-    }
+    LineEcho(RunLog& log, std::string_view from_line_start) : log_(log), text_(from_line_start) {}
 
-    // Copies up to `count` characters.  The end of the file is never
+    // Copies up to `count` characters.  The end of the input is never
     // written; a line end is written like any other character (a field may
     // have been ended by it, or a continuation line may follow it) and marks
     // the line as over when it is the last character copied.
     void copy(int count) {
-        for (int i = 0; i < count && !sc_.at_eof; ++i) {
-            int c = sc_.next_char();
-            if (c == kEof) return;
+        for (int i = 0; i < count && !end_.at_eof; ++i) {
+            int c = next_char();
+            if (c == kEndOfInput) return;
             log_ << static_cast<char>(c);
             ended_ = c == '\n';
         }
@@ -40,22 +38,34 @@ public:
     // for the caller.
     void rest() {
         if (ended_) return;
-        while (!sc_.at_eof) {
-            int c = sc_.next_char();
-            if (c == '\n' || c == kEof) break;
+        while (!end_.at_eof) {
+            int c = next_char();
+            if (c == '\n' || c == kEndOfInput) break;
             log_ << static_cast<char>(c);
         }
         ended_ = true;
     }
 
+    const EchoEnd& end() const { return end_; }
+
 private:
+    int next_char() {
+        ++end_.column;
+        if (end_.consumed >= text_.size()) {
+            end_.at_eof = true;
+            return kEndOfInput;
+        }
+        return static_cast<unsigned char>(text_[end_.consumed++]);
+    }
+
     RunLog& log_;
-    Scanner& sc_;
+    std::string_view text_;
+    EchoEnd end_;
     bool ended_ = false;
 };
 
-void write_label(RunContext& run, const Scanner& sc) {
-    run.log << kRed << run.cat(Msg::Line) << ' ' << sc.line_number << ':' << kEnd << ' ';
+void write_label(RunContext& run, const SourceSpot& spot) {
+    run.log << kRed << run.cat(Msg::Line) << ' ' << spot.line_number << ':' << kEnd << ' ';
 }
 
 void write_black_prefix(LineEcho& echo, RunLog& log, int p) {
@@ -77,25 +87,25 @@ bool marks_whole_field(Msg m) {
 
 }  // namespace
 
-void report_expected(RunContext& run, Scanner& sc, std::string_view expected) {
-    write_label(run, sc);
-    int p = sc.column - 1;
-    LineEcho echo(run, sc);
+EchoEnd report_expected(RunContext& run, const SourceSpot& spot, std::string_view expected) {
+    write_label(run, spot);
+    int p = spot.column - 1;
+    LineEcho echo(run.log, spot.from_line_start);
     write_black_prefix(echo, run.log, p);
     run.log << kLarge;
     echo.copy(1);
     run.log << kEnd << kBlack;
     echo.rest();
     run.log << "</font><br>\n";
-    run.log << kRed << run.cat(Msg::ItIsExpected) << ' ' << expected << kEnd << "<br>\n";
-    run.file_error = 1;
+    report_expected_at_line_end(run, expected);
+    return echo.end();
 }
 
-void report_field(RunContext& run, Scanner& sc, Msg message) {
-    write_label(run, sc);
-    int p = sc.field_column - 1;
-    int e = sc.column;
-    LineEcho echo(run, sc);
+EchoEnd report_field(RunContext& run, const SourceSpot& spot, Msg message) {
+    write_label(run, spot);
+    int p = spot.field_column - 1;
+    int e = spot.column;
+    LineEcho echo(run.log, spot.from_line_start);
     write_black_prefix(echo, run.log, p);
     if (marks_whole_field(message)) {
         if (e > 0) {
@@ -121,17 +131,24 @@ void report_field(RunContext& run, Scanner& sc, Msg message) {
     run.log << "</font><br>\n";
     write_message_line(run, message);
     run.file_error = 1;
+    return echo.end();
 }
 
-void report_rest_of_line(RunContext& run, Scanner& sc, Msg message) {
-    write_label(run, sc);
-    int p = sc.field_column - 1;
-    LineEcho echo(run, sc);
+EchoEnd report_rest_of_line(RunContext& run, const SourceSpot& spot, Msg message) {
+    write_label(run, spot);
+    int p = spot.field_column - 1;
+    LineEcho echo(run.log, spot.from_line_start);
     write_black_prefix(echo, run.log, p);
     run.log << kLarge;
     echo.rest();
     run.log << "</font><br>\n";
     write_message_line(run, message);
+    run.file_error = 1;
+    return echo.end();
+}
+
+void report_expected_at_line_end(RunContext& run, std::string_view expected) {
+    run.log << kRed << run.cat(Msg::ItIsExpected) << ' ' << expected << kEnd << "<br>\n";
     run.file_error = 1;
 }
 

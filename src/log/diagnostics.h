@@ -1,22 +1,30 @@
 // The one place that reports an error in an input line: the run log gets
 // the line's number, the line itself with the faulty spot in large red
 // letters, and the message.  Each report sets the file's error flag.
+//
+// A report works on a snapshot of the line and reads it again from its
+// start for the echo; it returns where that reading stopped, which is where
+// a reader that gives up the record goes on.
 #pragma once
 
 #include <string_view>
 
 #include "log/catalog.h"
 #include "log/run_context.h"
-#include "read/scanner.h"
+#include "log/source_spot.h"
 
 namespace qp {
 
 // Error at the last character read; `expected` names what was expected.
-void report_expected(RunContext& run, Scanner& sc, std::string_view expected);
-// Error in the field that began at sc.field_column.
-void report_field(RunContext& run, Scanner& sc, Msg message);
+[[nodiscard]] EchoEnd report_expected(RunContext& run, const SourceSpot& spot,
+                                      std::string_view expected);
+// Error in the field that began at spot.field_column.
+[[nodiscard]] EchoEnd report_field(RunContext& run, const SourceSpot& spot, Msg message);
 // Error from the field's start to the end of the line.
-void report_rest_of_line(RunContext& run, Scanner& sc, Msg message);
+[[nodiscard]] EchoEnd report_rest_of_line(RunContext& run, const SourceSpot& spot, Msg message);
+// What was expected where the line ended: the message alone, without an
+// echo, since nothing of the line is left to mark.
+void report_expected_at_line_end(RunContext& run, std::string_view expected);
 // A message line without a line echo.
 void report_message(RunContext& run, Msg message);
 

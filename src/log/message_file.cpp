@@ -54,7 +54,7 @@ bool load_message_file(std::string_view bytes, Catalog& catalog, std::ostream& c
     // Pass 1: the entries.
     State s = State::Outside;
     int number = 0;
-    int index = 0;
+    int entry = 0;   // the number of the entry whose text is being read
     std::string text;
     bool closed = false;
     for (std::size_t i = 0; i < bytes.size() && !closed; ++i) {
@@ -65,8 +65,8 @@ bool load_message_file(std::string_view bytes, Catalog& catalog, std::ostream& c
                     number = number * 10 + (c - '0');
                     if (number > kMessageNumberCap) number = kMessageNumberCap;
                 } else if (c == ':') {
-                    index = number - 1;
-                    if (index < 0 || index >= kCatalogSize) {
+                    entry = number;
+                    if (entry < 1 || entry > kCatalogSize) {
                         console << "Number of message more than 34\n";
                         s = State::SkipTag;
                     } else {
@@ -80,15 +80,15 @@ bool load_message_file(std::string_view bytes, Catalog& catalog, std::ostream& c
             case State::Text:
                 if (c == '<') {
                     if (static_cast<int>(text.size()) > kCatalogTextMax) text.resize(kCatalogTextMax);
-                    catalog.at_index(index) = text;
+                    catalog.at_number(entry) = text;
                     s = State::SkipTag;
                 } else if (static_cast<int>(text.size()) <= kCatalogTextMax) {
                     text.push_back(c);
                 } else {
-                    console << "Number of simbols in message " + std::to_string(index + 1) +
+                    console << "Number of simbols in message " + std::to_string(entry) +
                                    " more than 100\n";
                     text.resize(kCatalogTextMax);
-                    catalog.at_index(index) = text;
+                    catalog.at_number(entry) = text;
                     s = State::SkipTag;
                 }
                 break;

@@ -30,8 +30,7 @@ bool check_output_field(RecordContext& rc, bool at_line_end) {
     if (at_line_end) return false;
     Msg message{};
     if (!output_name_disagrees(rc.st, &message)) return false;
-    report_field(rc.run, rc.sc, message);
-    rc.run.file_error = 1;
+    rc.sc.resume_after(report_field(rc.run, rc.sc.spot(), message));
     if (message == Msg::OutputNameCanNotBeCoded) rc.st.Afile_output.clear();
     return true;
 }
@@ -59,8 +58,7 @@ void read_area_record(RecordContext& rc) {
     // before its output field is held to the same rule.
     Msg message{};
     if (output_name_disagrees(st, &message)) {
-        report_rest_of_line(rc.run, rc.sc, message);
-        rc.run.file_error = 1;
+        rc.sc.resume_after(report_rest_of_line(rc.run, rc.sc.spot(), message));
     }
 }
 

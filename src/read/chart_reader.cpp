@@ -80,8 +80,7 @@ void RecordScanner::read_lines(FileKind kind) {
             entry->read(rc);
             if (entry->after != nullptr) entry->after(st_);
         } else {
-            report_expected(run_, sc_, kRecordLetters);
-            run_.file_error = 1;
+            sc_.resume_after(report_expected(run_, sc_.spot(), kRecordLetters));
             if (kind == FileKind::Stencil) return;   // the rest of the stencil is ignored
         }
     }
@@ -119,13 +118,14 @@ void RecordScanner::read_stencil(StencilVariant variant) {
     run_.console << builtin_text(announce) << ' ' << path << '\n';
     run_.log << run_.cat(announce) << ' ' << path << "<br>\n";
 
-    const Scanner saved = sc_;
     std::string text;
     if (run_.fs.read_text(path, &text)) {
         const int error_before = run_.file_error;
         run_.file_error = 0;
-        sc_ = Scanner(text);
-        read_lines(FileKind::Stencil);
+        // The stencil has a scanner of its own; the chart description file
+        // goes on after its AREA record.
+        Scanner stencil(text);
+        RecordScanner(st_, run_, stencil, nullptr).read_lines(FileKind::Stencil);
         const bool stencil_errors = run_.file_error != 0;
         run_.file_error = (error_before != 0 || stencil_errors) ? 1 : 0;
         if (stencil_errors && variant == StencilVariant::FirstArea) {
@@ -140,8 +140,6 @@ void RecordScanner::read_stencil(StencilVariant variant) {
                  << kEnd << "<br>\n";
         run_.file_error = 1;
     }
-    // The chart description file goes on after its AREA record.
-    sc_ = saved;
 }
 
 }  // namespace

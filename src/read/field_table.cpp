@@ -159,8 +159,7 @@ private:
     Outcome feed_y_mark(int c);
     Outcome feed_x_label(int c);
     Outcome report(Msg m) {
-        report_field(rc_.run, rc_.sc, m);
-        rc_.run.file_error = 1;
+        rc_.sc.resume_after(report_field(rc_.run, rc_.sc.spot(), m));
         return Outcome::Reported;
     }
 
@@ -368,12 +367,9 @@ bool FieldCursor::close(bool at_line_end) {
             if (color_.empty()) break;
             std::string value;
             if (!color_.finish(f_.allow_transparent, &value)) {
-                if (at_line_end) {
-                    report_rest_of_line(rc_.run, rc_.sc, Msg::WrongColor);
-                } else {
-                    report_field(rc_.run, rc_.sc, Msg::WrongColor);
-                }
-                rc_.run.file_error = 1;
+                const SourceSpot spot = rc_.sc.spot();
+                rc_.sc.resume_after(at_line_end ? report_rest_of_line(rc_.run, spot, Msg::WrongColor)
+                                                : report_field(rc_.run, spot, Msg::WrongColor));
                 return false;
             }
             *f_.text = std::move(value);
@@ -419,8 +415,7 @@ RecordEnd read_fields(RecordContext& rc, std::span<const FieldEntry> fields) {
                 continue;
             case Outcome::Refused:
                 if (is_blank(c)) continue;
-                report_expected(rc.run, sc, cursor->expected());
-                rc.run.file_error = 1;
+                sc.resume_after(report_expected(rc.run, sc.spot(), cursor->expected()));
                 return RecordEnd::Reported;
             case Outcome::Reported:
                 return RecordEnd::Reported;

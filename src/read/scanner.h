@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "log/source_spot.h"
+
 namespace qp {
 
 inline constexpr int kEof = -1;
@@ -40,6 +42,20 @@ struct Scanner {
         ++line_number;
         line_start = pos;
         column = 0;
+    }
+
+    // The line in hand as a report sees it.
+    SourceSpot spot() const {
+        std::string_view rest;
+        if (input_file != nullptr) rest = std::string_view(*input_file).substr(line_start);
+        return SourceSpot{rest, line_number, column, field_column};
+    }
+
+    // Goes on where a report's echo of the line stopped reading.
+    void resume_after(const EchoEnd& end) {
+        pos = line_start + end.consumed;
+        column = end.column;
+        at_eof = end.at_eof ? 1 : 0;
     }
 
     // Reads and drops everything up to and including the next line feed.

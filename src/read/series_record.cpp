@@ -63,13 +63,11 @@ int take_series_slot(RecordContext& rc, int axis) {
         d.num = std::max(d.num + 1, 0);
         return d.num;
     }
-    // The report re-reads the line for its echo; reading resumes after the
-    // type letter so that the record still fills the slot.
+    // Reading goes on after the type letter, not where the report's echo
+    // stopped, so that the record still fills the slot.
     rc.sc.field_column = rc.sc.column;
-    const Scanner resume = rc.sc;
-    report_field(rc.run, rc.sc, axis == 1 ? Msg::TooManyD1Series : Msg::TooManyD2Series);
-    rc.run.file_error = 1;
-    rc.sc = resume;
+    static_cast<void>(
+        report_field(rc.run, rc.sc.spot(), axis == 1 ? Msg::TooManyD1Series : Msg::TooManyD2Series));
     d.num = limit - 1;
     return d.num;
 }
@@ -119,14 +117,12 @@ private:
     }
 
     bool reject(std::string_view expected) {
-        report_expected(rc_.run, sc_, expected);
-        rc_.run.file_error = 1;
+        sc_.resume_after(report_expected(rc_.run, sc_.spot(), expected));
         return false;
     }
 
     bool reject_field(Msg message) {
-        report_field(rc_.run, sc_, message);
-        rc_.run.file_error = 1;
+        sc_.resume_after(report_field(rc_.run, sc_.spot(), message));
         return false;
     }
 
@@ -362,16 +358,14 @@ void read_series_record(RecordContext& rc) {
     if (is_line_end(c)) return;
     const int axis = char_position(c, kAxisDigits);
     if (axis == 0) {
-        report_expected(rc.run, sc, kAxisDigits);
-        rc.run.file_error = 1;
+        sc.resume_after(report_expected(rc.run, sc.spot(), kAxisDigits));
         return;
     }
 
     c = next_non_blank(sc);
     if (is_line_end(c)) return;
     if (c != ';') {
-        report_expected(rc.run, sc, kSemicolonOnly);
-        rc.run.file_error = 1;
+        sc.resume_after(report_expected(rc.run, sc.spot(), kSemicolonOnly));
         return;
     }
 
@@ -379,8 +373,7 @@ void read_series_record(RecordContext& rc) {
     if (is_line_end(c)) return;
     const SeriesType* type = find_series_type(c);
     if (type == nullptr) {
-        report_expected(rc.run, sc, kSeriesTypeLetters);
-        rc.run.file_error = 1;
+        sc.resume_after(report_expected(rc.run, sc.spot(), kSeriesTypeLetters));
         return;
     }
 

@@ -68,12 +68,10 @@ void read_y_record(RecordContext& rc) {
         return;
     }
     if (is_line_end(c)) {
-        // Nothing to echo: the line is over.
-        rc.run.log << kRed << rc.run.cat(Msg::ItIsExpected) << ' ' << "1 2" << kEnd << "<br>\n";
-    } else {
-        report_expected(rc.run, rc.sc, "1 2");
+        report_expected_at_line_end(rc.run, "1 2");
+        return;
     }
-    rc.run.file_error = 1;
+    rc.sc.resume_after(report_expected(rc.run, rc.sc.spot(), "1 2"));
 }
 
 }  // namespace qp

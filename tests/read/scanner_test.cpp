@@ -1,0 +1,84 @@
+// Where reading goes on after a report: the echo reads the line again from
+// its start, and the reader resumes where the echo stopped, which may lie
+// before the place the report was made at.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "support/chart_reader_bench.h"
+
+namespace qp {
+namespace {
+
+const std::string kLetters = "\nIt is expected A B P D L T X Y\n";
+
+// The snapshot a report takes starts at the line in hand, continuation
+// lines included; resuming goes on from that line's start.
+TEST(Scanner, SpotAndResumeCountFromTheLineStart) {
+    const std::string text = "PLOT;1\nX;a\\\nb;c\nY\n";
+    Scanner sc(text);
+    sc.start_line();
+    sc.skip_rest_of_line();
+    sc.start_line();
+    for (int i = 0; i < 7; ++i) sc.next_char();   // "X;a\\\nb;"
+    sc.field_column = 6;
+    const SourceSpot spot = sc.spot();
+    EXPECT_EQ(spot.from_line_start, "X;a\\\nb;c\nY\n");
+    EXPECT_EQ(std::tuple(spot.line_number, spot.column, spot.field_column), std::tuple(2, 7, 6));
+    sc.resume_after(EchoEnd{9, 10, false});
+    EXPECT_EQ(std::tuple(sc.pos, sc.column, sc.at_eof, sc.line_start), std::tuple(16u, 10, 0, 7u));
+    EXPECT_EQ(sc.next_char(), 'Y');
+    sc.resume_after(EchoEnd{11, 12, true});
+    EXPECT_EQ(std::tuple(sc.pos, sc.at_eof, sc.next_char()), std::tuple(18u, 1, kEof));
+    EXPECT_EQ(Scanner().spot().from_line_start, "");
+}
+
+// A value that began before a continuation and was refused after it: the
+// echo stops at the first line end after the value's start, so the
+// continuation line is read again as a record of its own.
+TEST(ReadingAfterAReport, AContinuationLineIsReadAgainWhenTheEchoStopsBeforeIt) {
+    std::string full = "D1;L;;;;;;";   // 1000 values, the most a series holds
+    for (int i = 0; i < 1000; ++i) full += "1;";
+    const std::string too_many = "\nNumber of values is more, than 1000\n";
+    ChartBench b;
+    b.read(full + "4\\\n5;6\nPLOT;7\n");
+    EXPECT_EQ(b.log(), "Line 2: " + full + "[4]\\" + too_many + "Line 3: [5];6" + kLetters);
+    EXPECT_EQ(join(b.d1(0).kolpoint, b.st.Cleft, b.run.file_error), "999|7|1");
+    // Refused on the continuation line itself: the echo runs through it.
+    full.pop_back();
+    full.pop_back();
+    ChartBench after;
+    after.read(full + "\\\n1;4;5\nPLOT;7\n");
+    EXPECT_EQ(after.log(), "Line 2: " + full + "\\\n1;[4];5" + too_many);
+    EXPECT_EQ(join(after.d1(0).kolpoint, after.st.Cleft), "999|7");
+}
+
+TEST(ReadingAfterAReport, TheLastLineWithoutALineEnd) {
+    // The echo meets the end of the file; nothing is read after it.
+    expect_logs({{"PLOT;1\nPLOT;x", "Line 2: PLOT;[x]\nIt is expected 0123456789\n"},
+                 {"D1;L;;;;;;1\\\n2x", "Line 2: D1;L;;;;;;1\\\n2[x]\nIt is expected 01234567890\n"},
+                 {"TITLE;;;;;;T\n?", "Line 2: [?]" + kLetters}});
+    ChartBench b;
+    b.read("TITLE;;;;;;T\nPLOT;x");
+    EXPECT_EQ(join(b.st.Ttext, b.sc.at_eof, static_cast<int>(b.sc.pos)), "T|1|19");
+}
+
+// A series beyond the axis' limit is reported at its type letter and still
+// read, into the last slot: reading goes on where it was, not where the
+// echo stopped, also when the echo ran into the end of the file.
+TEST(ReadingAfterAReport, ASeriesBeyondTheLimitIsStillRead) {
+    std::string full;   // 100 series, the most an axis holds
+    for (int i = 0; i < 100; ++i) full += "D1;L;;;;;;1\n";
+    for (const std::string end : {"\nPLOT;3\n", ""}) {
+        SCOPED_TRACE(end.empty() ? "without a line end" : "with a line end");
+        ChartBench b;
+        b.read(full + "D1;M;;;;;;7;8;9" + end);
+        EXPECT_EQ(b.log(), "Line 101: D1;[M];;;;;;7;8;9\nNumber of charts with D1 is more, than\n");
+        EXPECT_EQ(join(b.st.D1num, b.d1(99).tip, b.d1(99).kolpoint, b.v1(99, 2)), "99|M1|2|9");
+        EXPECT_EQ(join(b.st.Cleft, b.sc.at_eof), end.empty() ? "-1|1" : "3|1");
+    }
+}
+
+}  // namespace
+}  // namespace qp
