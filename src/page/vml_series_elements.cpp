@@ -58,7 +58,7 @@ void VmlWriter::series_value_open(const Attribute& id, int top, int left, int he
                                   const Attribute& title) {
     emit<"<v:shape %s style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
         "font:%q normal %q %d %q;color:%q;background:%q' %s  %s>\n">(
-        id, top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
+        id, top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.background,
         link, title);
 }
 

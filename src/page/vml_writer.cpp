@@ -80,6 +80,19 @@ void VmlWriter::standard_heading(bool with_title, std::string_view title) {
             "<body>\n";
 }
 
+void VmlWriter::error_heading(bool with_title, std::string_view title) {
+    out_ += "<html>\n<xml:namespace prefix=\"v\"/>\n";
+    if (with_title) {
+        emit<"<title>%s</title>\n">(
+        title);
+    }
+    out_ += "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n"
+            "<style>\n"
+            "v\\:* {behavior=url(#default#VML)}\n"
+            "</style>\n"
+            "<body>\n";
+}
+
 void VmlWriter::raw(std::string_view bytes) { out_.append(bytes); }
 
 // --- Chart block and frame ---
@@ -92,6 +105,16 @@ void VmlWriter::block_relative(int left, std::string_view id) {
 void VmlWriter::block_absolute(int top, int left, std::string_view id) {
     emit<"<div style='position:absolute;top:%dpx;left:%dpx' %s>\n">(
         top, left, id);
+}
+
+void VmlWriter::bare_block_relative(int left) {
+    emit<"<div style='position:relative;left:%dpx'>\n">(
+        left);
+}
+
+void VmlWriter::bare_block_absolute(int top, int left) {
+    emit<"<div style='position:absolute;top:%dpx;left:%dpx'>\n">(
+        top, left);
 }
 
 void VmlWriter::group_open(int width, int height) {
@@ -109,6 +132,17 @@ void VmlWriter::background_roundrect(std::string_view arcsize, std::string_view 
         arcsize, fill, stroke, weight, top, left, width, height);
     if (shadow) out_ += "<v:shadow  on=\"t\" />\n";
     out_ += "</v:roundrect>\n";
+}
+
+void VmlWriter::error_notice(long long width, long long height, std::string_view file_name) {
+    emit<"<v:roundrect arcsize='0' fillcolor='red' strokecolor='blue' strokeweight='1px' "
+        "style='position:absolute;top:1px;left:1px;width:%dpx;height:%dpx' >\n"
+        "</v:roundrect>\n"
+        "<v:shape style='position:absolute;top:2;left:2;text-align:center;width:%d;height:%d;"
+        "font:normal normal bold 16 Arial;color:white;background:red' >\n"
+        "<v:textbox/>ERRORS in %s</v:textbox/>\n"
+        "</v:shape>\n">(
+        width - 2, height - 2, width - 4, height - 4, file_name);
 }
 
 void VmlWriter::filled_rect(std::string_view fill, std::string_view stroke, int top,
@@ -147,7 +181,7 @@ void VmlWriter::caption_shape(int top, int left, std::string_view align, int wid
     emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
         "height:%d; font:%q normal %q %d %q;color:%q;background:%q' >\n"
         "<v:textbox/>%s</v:textbox/>\n</v:shape>">(
-        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor,
+        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.background,
         text);
 }
 
@@ -156,14 +190,14 @@ void VmlWriter::x_label_shape(int top, int left, int height, int width,
     emit<"<v:shape style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
         "font:%q normal %q %d %q;color:%q;background:%q' >\n"
         "<v:textbox/>%s</v:textbox/>\n</v:shape>\n">(
-        top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor, text);
+        top, left, height, width, s.italic, s.bold, s.size, s.font, s.color, s.background, text);
 }
 
 void VmlWriter::value_label_open(int top, int left, std::string_view align, int width,
                                  int height, const TextStyle& s) {
     emit<"<v:shape style='position:absolute;top:%d;left:%d;text-align:%q;width:%d;"
         "height:%d; font:%q normal %q %d %q;color:%q;background:%q'>\n">(
-        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.bgcolor);
+        top, left, align, width, height, s.italic, s.bold, s.size, s.font, s.color, s.background);
 }
 
 void VmlWriter::value_line_rounded(float value) {

@@ -14,22 +14,11 @@
 #include <string_view>
 #include <utility>
 
+#include "page/canvas.h"
 #include "page/page_text.h"
 #include "model/pixel_math.h"
 
 namespace qp {
-
-// The font and colours of a piece of text: the words of the CSS font
-// shorthand (style, weight, size, family) and the text and background
-// colours.
-struct TextStyle {
-    std::string_view italic;
-    std::string_view bold;
-    int size = 0;
-    std::string_view font;
-    std::string_view color;
-    std::string_view bgcolor;
-};
 
 // The text of an element's format, as a template argument.
 template <std::size_t N>
@@ -75,6 +64,9 @@ public:
     // --- Page ---
     // The standard page heading; the <title> line only when `with_title`.
     void standard_heading(bool with_title, std::string_view title);
+    // The short heading of an error page: the head on one line, no
+    // character set.
+    void error_heading(bool with_title, std::string_view title);
     // Bytes copied to the page as they stand (a heading file).
     void raw(std::string_view bytes);
 
@@ -83,6 +75,9 @@ public:
     // attribute text with its leading blank (" id='...'"), or empty.
     void block_relative(int left, std::string_view id);
     void block_absolute(int top, int left, std::string_view id);
+    // The block of an error page, without a place for an id.
+    void bare_block_relative(int left);
+    void bare_block_absolute(int top, int left);
     void group_open(int width, int height);
     // Closes the group and the chart's block.
     void group_close();
@@ -90,6 +85,9 @@ public:
     void background_roundrect(std::string_view arcsize, std::string_view fill,
                               std::string_view stroke, int weight, int top,
                               int left, int width, int height, bool shadow);
+    // The red box and white "ERRORS in <file>" text of an error page that
+    // fill a group of width x height.
+    void error_notice(long long width, long long height, std::string_view file_name);
     // A plain rectangle with a 1px outline (background without border,
     // plot rectangle).
     void filled_rect(std::string_view fill, std::string_view stroke, int top,
@@ -142,10 +140,7 @@ public:
     // --- Series elements (markers, bars, value labels, pies, legend) ---
     // In these methods `id`, `link` and `title` are the element's
     // attributes (see Attribute).
-    struct Point {
-        int x = 0;
-        int y = 0;
-    };
+    using Point = qp::Point;
     // The box of a marker (shapes 1, 2 and the background of 6) or of a bar
     // at least 4 pixels wide.
     void series_rect(const Attribute& id, std::string_view fill,

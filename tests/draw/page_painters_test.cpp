@@ -1,5 +1,5 @@
-// The render driver, the frame, title and scale painters, the pixel mapping
-// and the writer's attribute texts, for the rules the golden pages do not
+// The render driver, the frame, title and scale painters and the pixel
+// mapping, for the rules the golden pages do not
 // reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
 #include <gtest/gtest.h>
 
@@ -99,26 +99,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     st.dXstepm = 0;
     EXPECT_EQ(map_x(st, 5), 50);
     EXPECT_EQ(checked, 8000);
-}
-
-TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
-    EXPECT_EQ(VmlWriter::id_attr("") + VmlWriter::title_attr("") + VmlWriter::link_attr(""), "");
-    EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
-              "title='Bob&#39;s <b>\"best\"</b> & co'");
-    EXPECT_EQ(VmlWriter::link_attr("x.htm?a='1'"), "href='x.htm?a=&#39;1&#39;'");
-    EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
-}
-
-TEST(VmlWriter, WholeNumbersOfEveryLength) {
-    PageText page;
-    VmlWriter out(page);
-    out.rule_line(0, 7, 42, 999, 1000, "a'b");
-    out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
-    EXPECT_EQ(page,
-              "<v:line style='position:absolute' from='0,7' to='42,999' strokeweight='1000px' "
-              "strokecolor='a&#39;b' >\n</v:line>\n"
-              "<v:line style='position:absolute' from='9999,10000' to='-5,-2147483648' "
-              "strokeweight='2147483647px' strokecolor='' >\n</v:line>\n");
 }
 
 struct Drive {
