@@ -12,7 +12,7 @@
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
 #include "support/render_test_support.h"
-#include "page/vml_writer.h"
+#include "page/vml_canvas.h"
 #include "support/memory_file_system.h"
 
 namespace qp {
@@ -112,7 +112,10 @@ struct Drive {
         test::completed_chart(st);
         st.numAREA = 1;
     }
-    void render() { render_chart(st, run, page); }
+    void render() {
+        VmlCanvas canvas(page);
+        render_chart(st, run, canvas);
+    }
 };
 
 TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
@@ -138,13 +141,14 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     whole.render();
     std::string handed;
     int spills = 0;
-    render_chart(pieces.st, pieces.run, pieces.page, [&] {
+    VmlCanvas canvas(pieces.page, [&] {
         EXPECT_GE(pieces.page.size(), VmlWriter::kSpillBytes);
         EXPECT_LT(pieces.page.size(), VmlWriter::kSpillBytes + 4096);
         handed += pieces.page;
         pieces.page.clear();
         ++spills;
     });
+    render_chart(pieces.st, pieces.run, canvas);
     handed += pieces.page;
     EXPECT_GE(spills, 2);
     EXPECT_EQ(handed, whole.page);
@@ -185,7 +189,7 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     Drive r;
     PageText& page = r.page;
-    VmlWriter out(page);
+    VmlCanvas out(page);
     ChartState& st = r.st;
     const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
                               "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
@@ -212,7 +216,7 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
 
 TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
     PageText page;
-    VmlWriter out(page);
+    VmlCanvas out(page);
     ChartState st;
     test::completed_chart(st);
     st.Awidth = 150;
@@ -249,7 +253,7 @@ TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
 struct AxisPainter : ::testing::Test {
     ChartState st;
     PageText page;
-    VmlWriter out{page};
+    VmlCanvas out{page};
     AxisPainter() { test::framed_chart(st); }
     void paint_y(int number) {
         page.clear();
