@@ -1,5 +1,7 @@
-// The canvas of a VML page: every drawing call becomes its exact VML
-// element, formatted straight into the page text by the VmlWriter.
+// The canvas of a VML page, the one place that knows the exact HTML and VML
+// texts of a page: every drawing call becomes its element, one format per
+// element, filled straight into the page text by the writer's machinery
+// (vml_format.h).
 #pragma once
 
 #include <functional>

@@ -43,11 +43,11 @@ TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
     EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
 }
 
-TEST(VmlWriter, WholeNumbersOfEveryLength) {
+TEST(VmlCanvas, WholeNumbersOfEveryLength) {
     PageText page;
-    VmlWriter out(page);
-    out.rule_line(0, 7, 42, 999, 1000, "a'b");
-    out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
+    VmlCanvas out(page);
+    out.rule({0, 7}, {42, 999}, 1000, "a'b");
+    out.rule({9999, 10000}, {-5, -2147483647 - 1}, 2147483647, "");
     EXPECT_EQ(page,
               "<v:line style='position:absolute' from='0,7' to='42,999' strokeweight='1000px' "
               "strokecolor='a&#39;b' >\n</v:line>\n"
