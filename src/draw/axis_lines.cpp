@@ -10,8 +10,8 @@ void paint_y_axis_line(ChartState& st, Canvas& out, YAxis axis) {
     out.rule({x, plot_bottom(st)}, {x, plot_top(st)}, axis.width, axis.gcolor);
 }
 
-void paint_x_axis_line(ChartState& st, Canvas& out, int x1, int x2, int y1, int y2) {
-    out.rule({x1, y1}, {x2, y2}, st.Xwidth, st.Xgcolor);
+void paint_x_axis_line(ChartState& st, Canvas& out, Point from, Point to) {
+    out.rule(from, to, st.Xwidth, st.Xgcolor);
 }
 
 }  // namespace qp

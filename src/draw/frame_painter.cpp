@@ -44,7 +44,9 @@ void write_background(ChartState& st, Canvas& out) {
         const int t = clamp_to_int(top);
         const int r = clamp_to_int(left + width);
         const int b = clamp_to_int(top + height);
-        const auto edge = [&](Point from, Point to) { out.line(from, to, st.Bwidth, st.Bcolor, {}); };
+        const auto edge = [&](Point from, Point to) {
+            out.line(from, to, st.Bwidth, st.Bcolor, {});
+        };
         edge({l, clamp_to_int(top + h)}, {r, clamp_to_int(top + h)});
         edge({clamp_to_int(left + width - h), t}, {clamp_to_int(left + width - h), b});
         edge({r, clamp_to_int(top + height - h)}, {l, clamp_to_int(top + height - h)});

@@ -9,14 +9,13 @@
 
 namespace qp {
 
-
 // Page and chart frame, axes and grid.
 void paint_frame(ChartState& st, Canvas& out);
 void paint_title(ChartState& st, Canvas& out);
 void paint_x_axis(ChartState& st, Canvas& out);
 void paint_y_axis(ChartState& st, Canvas& out, YAxis axis);
 void paint_y_axis_line(ChartState& st, Canvas& out, YAxis axis);
-void paint_x_axis_line(ChartState& st, Canvas& out, int x1, int x2, int y1, int y2);
+void paint_x_axis_line(ChartState& st, Canvas& out, Point from, Point to);
 
 // Series painters: one series by its index in the axis's table, or (bars,
 // pies) every series of their kind.

@@ -167,7 +167,7 @@ void render_chart(ChartState& st, RunContext& run, Canvas& out) {
     }
     if (st.X1p == 1) {
         const int row = st.Y1p == 1 ? st.Y1xrow : st.Y2p == 1 ? st.Y2xrow : plot_bottom(st);
-        paint_x_axis_line(st, out, st.Cx1, st.Cx2, row, row);
+        paint_x_axis_line(st, out, {st.Cx1, row}, {st.Cx2, row});
     }
 
     out.end_block();
