@@ -104,9 +104,10 @@ struct Number {
     int field_width = 0;
 };
 
-// One pie sector in a space of the group's size: the circle around
-// `centre`, from `start_degrees` counter-clockwise from 3 o'clock over
-// `sweep_degrees` (negative: clockwise).
+// One pie sector in a space of the group's size: part of the circle around
+// `centre`, starting at `start_degrees` and turning by `sweep_degrees`.
+// Angles are whole degrees, counted counter-clockwise from 3 o'clock (90
+// is the top); a negative sweep turns clockwise.
 struct Sector {
     int width = 0;
     int height = 0;
