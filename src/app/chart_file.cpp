@@ -13,6 +13,7 @@
 #include "draw/render_driver.h"
 #include "page/error_page.h"
 #include "page/output_page.h"
+#include "page/vml_canvas.h"
 #include "read/scanner.h"
 
 namespace qp {
@@ -147,7 +148,10 @@ void ChartFile::output_chart() {
         if (!open_page(output_path_)) return;
     }
 
-    render_chart(st_, run_, page_.text(), [this] { page_.flush(); });
+    // The page text is handed to the file whenever it has grown past a
+    // megabyte, so that a chart of any size is drawn in bounded memory.
+    VmlCanvas canvas(page_.text(), [this] { page_.flush(); });
+    render_chart(st_, run_, canvas);
     const bool drawn = run_.file_error == 0;
 
     copy_ending_file();

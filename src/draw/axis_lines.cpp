@@ -1,18 +1,17 @@
 // The axis lines, drawn over the series.
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
-void paint_y_axis_line(ChartState& st, VmlWriter& out, YAxis axis) {
+void paint_y_axis_line(ChartState& st, Canvas& out, YAxis axis) {
     if (axis.pstep != 1 || axis.p != 1) return;
     const int x = axis.number == 1 ? plot_left(st) : plot_right(st);
-    out.rule_line(x, plot_bottom(st), x, plot_top(st), axis.width, axis.gcolor);
+    out.rule({x, plot_bottom(st)}, {x, plot_top(st)}, axis.width, axis.gcolor);
 }
 
-void paint_x_axis_line(ChartState& st, VmlWriter& out, int x1, int x2, int y1, int y2) {
-    out.rule_line(x1, y1, x2, y2, st.Xwidth, st.Xgcolor);
+void paint_x_axis_line(ChartState& st, Canvas& out, Point from, Point to) {
+    out.rule(from, to, st.Xwidth, st.Xgcolor);
 }
 
 }  // namespace qp

@@ -8,13 +8,11 @@
 // right edge is cut there.
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 #include "model/pixel_math.h"
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -33,23 +31,19 @@ int first_half_bar(const DataAxis& axis) {
 
 }  // namespace
 
-void draw_bar(VmlWriter& out, const YAxis& axis, int left, int row, int right, int weight,
-              std::string_view stroke, std::string_view title, std::string_view fill,
-              std::string_view link, std::string_view id) {
-    const int xrow = axis.xrow;
-    const int top = std::min(row, xrow);
-    const int height = clamp_to_int(std::llabs(static_cast<long long>(row) - xrow));
-    const int width = clamp_to_int(static_cast<long long>(right) - left);
+void draw_bar(Canvas& out, const Bar& bar) {
+    const int top = std::min(bar.row, bar.base_row);
+    const int height = clamp_to_int(std::llabs(static_cast<long long>(bar.row) - bar.base_row));
+    const int width = clamp_to_int(static_cast<long long>(bar.right) - bar.left);
+    const Rect box{bar.left, top, width, height};
     if (width >= kBarOutlineMinWidth) {
-        out.series_rect(VmlWriter::id(id), fill, stroke, weight, top, left, width, height,
-                        VmlWriter::link(link), VmlWriter::title(title));
+        out.rect(box, Paint{bar.fill, bar.stroke, bar.weight}, bar.tags);
     } else {
-        out.series_rect_unweighted(VmlWriter::id(id), fill, fill, top, left, width, height,
-                                   VmlWriter::link(link), VmlWriter::title(title));
+        out.rect(box, Paint{bar.fill, bar.fill, {}}, bar.tags);
     }
 }
 
-void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
+void paint_bars(ChartState& st, Canvas& out, DataAxis axis) {
     const long long r = axis.Rwidth;
     const double step = st.Xstepm;
     const double slot_margin = (step - static_cast<double>(axis.kolR1) * static_cast<double>(r)) / 2;
@@ -80,8 +74,9 @@ void paint_bars(ChartState& st, VmlWriter& out, DataAxis axis) {
                                          slot_margin);
                 right = left + r;
             }
-            draw_bar(out, axis.y, clamp_to_int(left), y_of(axis.val[s][p]),
-                     clamp_to_int(right), 1, rec.color1, rec.text, rec.color2, rec.url, rec.id);
+            draw_bar(out, Bar{clamp_to_int(left), clamp_to_int(right), y_of(axis.val[s][p]),
+                              axis.y.xrow, 1, rec.color1, rec.color2,
+                              Tags{rec.id, rec.url, rec.text}});
         }
         if (!stacked) ++place;
     }

@@ -7,19 +7,14 @@
 
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
 namespace {
 
-void write_block(ChartState& st, VmlWriter& out) {
-    const std::string id = st.Aid.empty() ? std::string() : " " + VmlWriter::id_attr(st.Aid);
-    if (st.Atop == -1) {
-        out.block_relative(st.Aleft, id);
-    } else {
-        out.block_absolute(st.Atop, st.Aleft, id);
-    }
+void begin_chart_block(const ChartState& st, Canvas& out) {
+    out.begin_block(Block{.in_flow = st.Atop == -1, .left = st.Aleft, .top = st.Atop,
+                          .id = st.Aid, .width = st.Awidth, .height = st.Aheight});
 }
 
 bool lowercase_is_transparent(std::string& color) {
@@ -29,7 +24,7 @@ bool lowercase_is_transparent(std::string& color) {
     return color == "transparent";
 }
 
-void write_background(ChartState& st, VmlWriter& out) {
+void write_background(ChartState& st, Canvas& out) {
     const bool transparent = lowercase_is_transparent(st.Abgcolor);
     const long long left = st.Aleft;
     const long long top = st.Atop;
@@ -37,11 +32,11 @@ void write_background(ChartState& st, VmlWriter& out) {
     const long long height = st.Aheight;
     if (st.B == 1 && !transparent) {
         const long long h = st.Bwidth / 2;
-        out.background_roundrect(st.Bround == 1 ? "arcsize='0.05'" : "arcsize='0'",
-                                 st.Abgcolor, st.Bcolor, st.Bwidth,
-                                 clamp_to_int(h + top), clamp_to_int(h + left),
-                                 clamp_to_int(width - st.Bwidth),
-                                 clamp_to_int(height - st.Bwidth), st.Bshadow == 1);
+        const Rect box{clamp_to_int(h + left), clamp_to_int(h + top),
+                       clamp_to_int(width - st.Bwidth), clamp_to_int(height - st.Bwidth)};
+        out.frame_box(FrameBox{box, st.Abgcolor, st.Bcolor, st.Bwidth,
+                               st.Bround == 1 ? Corners::Round : Corners::Square,
+                               st.Bshadow == 1});
     } else if (st.B == 1) {
         // A transparent area gets its border as four edge lines.
         const long long h = st.Bwidth / 2;
@@ -49,16 +44,15 @@ void write_background(ChartState& st, VmlWriter& out) {
         const int t = clamp_to_int(top);
         const int r = clamp_to_int(left + width);
         const int b = clamp_to_int(top + height);
-        draw_line(out, l, r, clamp_to_int(top + h), clamp_to_int(top + h), st.Bwidth,
-                  st.Bcolor, "", "", "");
-        draw_line(out, clamp_to_int(left + width - h), clamp_to_int(left + width - h), t, b,
-                  st.Bwidth, st.Bcolor, "", "", "");
-        draw_line(out, r, l, clamp_to_int(top + height - h), clamp_to_int(top + height - h),
-                  st.Bwidth, st.Bcolor, "", "", "");
-        draw_line(out, clamp_to_int(left + h), clamp_to_int(left + h), b, t, st.Bwidth,
-                  st.Bcolor, "", "", "");
+        const auto edge = [&](Point from, Point to) {
+            out.line(from, to, st.Bwidth, st.Bcolor, {});
+        };
+        edge({l, clamp_to_int(top + h)}, {r, clamp_to_int(top + h)});
+        edge({clamp_to_int(left + width - h), t}, {clamp_to_int(left + width - h), b});
+        edge({r, clamp_to_int(top + height - h)}, {l, clamp_to_int(top + height - h)});
+        edge({clamp_to_int(left + h), b}, {clamp_to_int(left + h), t});
     } else if (!transparent) {
-        out.filled_rect(st.Abgcolor, st.Abgcolor, st.Atop, st.Aleft, st.Awidth, st.Aheight);
+        out.fill_rect(Rect{st.Aleft, st.Atop, st.Awidth, st.Aheight}, st.Abgcolor);
     }
 }
 
@@ -89,15 +83,14 @@ void fill_in_step(const ChartState& st, YAxis axis) {
 
 }  // namespace
 
-void paint_frame(ChartState& st, VmlWriter& out) {
-    write_block(st, out);
+void paint_frame(ChartState& st, Canvas& out) {
+    begin_chart_block(st, out);
 
     // From here on every coordinate is relative to the group.
     st.Aleft0 = st.Aleft;
     st.Atop0 = st.Atop;
     st.Aleft = 0;
     st.Atop = 0;
-    out.group_open(st.Awidth, st.Aheight);
 
     write_background(st, out);
 
@@ -113,9 +106,10 @@ void paint_frame(ChartState& st, VmlWriter& out) {
     fill_in_step(st, y_axis(st, 2));
 
     if (!st.Ccolor.empty()) {
-        out.filled_rect(st.Ccolor, st.Ccolor, plot_top(st), plot_left(st),
-                        clamp_to_int(static_cast<long long>(st.Awidth) - st.Cleft - st.Cright),
-                        plot_height(st));
+        out.fill_rect(Rect{plot_left(st), plot_top(st),
+                           clamp_to_int(static_cast<long long>(st.Awidth) - st.Cleft - st.Cright),
+                           plot_height(st)},
+                      st.Ccolor);
     }
 }
 

@@ -11,7 +11,6 @@
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -44,97 +43,91 @@ std::vector<LegendEntry> legend_entries(ChartState& st) {
 
 // The legend box: a (rounded) bordered rectangle, four edge lines when the
 // background is transparent, or a plain filled rectangle without a border.
-void paint_box(ChartState& st, VmlWriter& out) {
+void paint_box(ChartState& st, Canvas& out) {
     std::transform(st.Lcolor.begin(), st.Lcolor.end(), st.Lcolor.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     const bool transparent = st.Lcolor == "transparent";
     const long long left = st.Lleft, top = st.Ltop, w = st.Lwidth, h = st.Lheight;
     if (st.Lborder == 1 && !transparent) {
         const long long half = st.Lbwidth / 2;
-        out.background_roundrect(st.Lround == 1 ? "arcsize='0.05'" : "arcsize='0'", st.Lcolor,
-                                 st.Lbcolor, st.Lbwidth, clamp_to_int(half + top),
-                                 clamp_to_int(half + left), clamp_to_int(w - st.Lbwidth),
-                                 clamp_to_int(h - st.Lbwidth), st.Lshadow == 1);
+        const Rect box{clamp_to_int(half + left), clamp_to_int(half + top),
+                       clamp_to_int(w - st.Lbwidth), clamp_to_int(h - st.Lbwidth)};
+        out.frame_box(FrameBox{box, st.Lcolor, st.Lbcolor, st.Lbwidth,
+                               st.Lround == 1 ? Corners::Round : Corners::Square,
+                               st.Lshadow == 1});
     } else if (st.Lborder == 1) {
         // The edge lines sit half their width inside the box, halves
         // rounded up.
         const long long e = round_to_int(st.Lbwidth / 2.0);
         const auto edge = [&](long long x1, long long x2, long long y1, long long y2) {
-            draw_line(out, clamp_to_int(x1), clamp_to_int(x2), clamp_to_int(y1),
-                      clamp_to_int(y2), st.Lbwidth, st.Lbcolor, {}, {}, {});
+            out.line({clamp_to_int(x1), clamp_to_int(y1)}, {clamp_to_int(x2), clamp_to_int(y2)},
+                     st.Lbwidth, st.Lbcolor, {});
         };
         edge(left, left + w, top + e, top + e);
         edge(left + w - e, left + w - e, top, top + h);
         edge(left + w, left, top + h - e, top + h - e);
         edge(left + e, left + e, top + h, top);
     } else if (!transparent) {
-        out.filled_rect(st.Lcolor, st.Lcolor, st.Ltop, st.Lleft, st.Lwidth, st.Lheight);
+        out.fill_rect(Rect{st.Lleft, st.Ltop, st.Lwidth, st.Lheight}, st.Lcolor);
     }
 }
 
 // The sample of one entry, drawn in its cell around the middle row ym.
-void paint_sample(ChartState& st, VmlWriter& out, const DataAxis& axis, int s, int xc, int ym,
+void paint_sample(const ChartState& st, Canvas& out, const DataAxis& axis, int s, Point at,
                   std::string_view title) {
+    const int xc = at.x, ym = at.y;
     const SeriesRecord& rec = axis.rec[s];
     const int size = std::min(rec.width, st.Lfsize);   // samples stay within the text height
     const int x1 = px_sum(xc, 5), x2 = px_sum(xc, 25), xm = px_sum(xc, 15);
     const char type = series_type(rec);
     if (rec.tip == "L1" || rec.tip == "L2") {
-        draw_line(out, x1, x2, ym, ym, size, rec.color1, title, rec.url,
-                  VmlWriter::id_attr(rec.id));
+        out.line({x1, ym}, {x2, ym}, size, rec.color1, Tags{rec.id, rec.url, title});
         // A '^' marker series right after the line is drawn on its sample.
         if (s + 1 <= axis.num && s + 1 < static_cast<int>(axis.rec.size())) {
             const SeriesRecord& next = axis.rec[s + 1];
             if (series_type(next) == 'M' && !next.text.empty() && next.text[0] == '^') {
-                draw_marker(out, xm, ym, std::min(next.width, st.Lfsize), next.color1, title,
-                            next.color2, series_variant(next), next.url, rec.id);
+                draw_marker(out, Marker{{xm, ym}, std::min(next.width, st.Lfsize),
+                                        series_variant(next), next.color1, next.color2,
+                                        Tags{rec.id, next.url, title}});
             }
         }
     } else if (rec.tip == "L3" || type == 'R' || type == 'P') {
-        // A bar 6 pixels high: the bar primitive measures from the D1
-        // crossing row, which stands in at the sample's bottom meanwhile.
-        const int saved = st.Y1xrow;
-        st.Y1xrow = px_sum(ym, 3);
-        draw_bar(out, y_axis(st, 1), x1, px_sum(ym, -3), x2, 1, rec.color1, title, rec.color2,
-                 rec.url, rec.id);
-        st.Y1xrow = saved;
+        // A bar 6 pixels high around the middle row.
+        draw_bar(out, Bar{x1, x2, px_sum(ym, -3), px_sum(ym, 3), 1, rec.color1, rec.color2,
+                          Tags{rec.id, rec.url, title}});
     } else if (type == 'M') {
-        draw_marker(out, xm, ym, size, rec.color1, title, rec.color2, series_variant(rec),
-                    rec.url, rec.id);
+        draw_marker(out, Marker{{xm, ym}, size, series_variant(rec), rec.color1, rec.color2,
+                                Tags{rec.id, rec.url, title}});
     }
 }
 
 // Separator lines between the rows and between the columns of cells.
-void paint_separators(const ChartState& st, VmlWriter& out, float cw, float ch) {
+void paint_separators(const ChartState& st, Canvas& out, float cw, float ch) {
     const long long left = st.Lleft, top = st.Ltop;
     const int right = clamp_to_int(left + st.Lwidth);
     const int bottom = clamp_to_int(top + st.Lheight);
     int budget = kMaxWalkElements;
     for (int r = 1; r < st.Lrows && budget > 0; ++r, --budget) {
         const int y = round_to_int(st.Ltop + static_cast<double>(r) * ch);
-        draw_line(out, st.Lleft, right, y, y, 1, st.Lbcolor, {}, {}, {});
+        out.line({st.Lleft, y}, {right, y}, 1, st.Lbcolor, {});
     }
     for (int c = 1; c < st.Lcols && budget > 0; ++c, --budget) {
         const int x = round_to_int(st.Lleft + static_cast<double>(c) * cw);
-        draw_line(out, x, x, st.Ltop, bottom, 1, st.Lbcolor, {}, {}, {});
+        out.line({x, st.Ltop}, {x, bottom}, 1, st.Lbcolor, {});
     }
 }
 
 }  // namespace
 
-void paint_legend(ChartState& st, VmlWriter& out) {
+void paint_legend(ChartState& st, Canvas& out) {
     if (st.Lgnum == 0 || st.Lp != 1) return;
 
-    const std::string id = st.Aid.empty() ? std::string()
-                                          : " " + VmlWriter::id_attr(st.Aid + "_legend");
-    if ((st.Atop0 == -1 && st.Ltop == -1) || st.Lonly == 1) {
-        out.block_relative(st.Lleft, id);
-    } else {
-        out.block_absolute(st.Ltop, st.Lleft, id);
-    }
+    const std::string id = st.Aid.empty() ? std::string() : st.Aid + "_legend";
+    out.begin_block(Block{.in_flow = (st.Atop0 == -1 && st.Ltop == -1) || st.Lonly == 1,
+                          .left = st.Lleft, .top = st.Ltop, .id = id,
+                          .width = st.Lwidth, .height = st.Lheight});
     st.Lleft = 0;
     st.Ltop = 0;
-    out.group_open(st.Lwidth, st.Lheight);
     paint_box(st, out);
 
     // The cells start inside a border wider than 1 pixel, drawn or not.
@@ -174,14 +167,15 @@ void paint_legend(ChartState& st, VmlWriter& out) {
         const std::string_view title =
             apostrophe == std::string_view::npos ? std::string_view() : text.substr(apostrophe + 1);
 
-        paint_sample(st, out, axis, entries[n].index, xc, ym, title);
+        paint_sample(st, out, axis, entries[n].index, {xc, ym}, title);
         const int text_top =
             round_to_int(cell_top + st.Ltop + ch / 2.0 - st.Lfsize * 1.15 / 2.0);
-        out.legend_text(text_top, px_sum(xc, 30), text_height, text_width, style, label);
+        out.text_box(TextRole::LegendLabel, Rect{px_sum(xc, 30), text_top, text_width, text_height},
+                     Align::Left, style, label);
     }
 
     if (st.Lgrid == 1) paint_separators(st, out, cw, ch);
-    out.group_close();
+    out.end_block();
 }
 
 }  // namespace qp

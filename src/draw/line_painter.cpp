@@ -3,12 +3,9 @@
 // segments (variant 3).  A segment joins two neighbouring positions and is
 // drawn only when both values are present, so an empty value breaks the
 // line.
-#include <string>
-
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -19,7 +16,7 @@ constexpr int kJointMinWidth = 5;
 
 struct LineContext {
     ChartState& st;
-    VmlWriter& out;
+    Canvas& out;
     const DataAxis& axis;
     int s;
     const SeriesRecord& rec;
@@ -34,10 +31,6 @@ struct LineContext {
     bool segment(int i) const { return present(i) && present(i + 1); }
     int x(int i) const { return x_of(i); }
     int y(int i) const { return y_of(row[static_cast<std::size_t>(i)]); }
-};
-
-struct Point {
-    int x, y;
 };
 
 // Calls draw(i, from, to) for the segment from every position i to i + 1
@@ -68,48 +61,45 @@ void paint_joints(const LineContext& c, int last) {
     for (int i = 0; i < last; ++i) {
         const bool drawn = c.segment(i);
         if (drawn && previous) {
-            draw_marker(c.out, c.x(i), c.y(i), c.rec.width - 2, c.rec.color1, {},
-                        c.rec.color1, '4', c.rec.url, c.rec.id);
+            draw_marker(c.out, Marker{{c.x(i), c.y(i)}, c.rec.width - 2, '4', c.rec.color1,
+                                      c.rec.color1, Tags{c.rec.id, c.rec.url, {}}});
         }
         previous = drawn;
     }
 }
 
-void paint_segments(const LineContext& c, int last, std::string_view id_text,
-                    bool drop_lines) {
+void paint_segments(const LineContext& c, int last, bool drop_lines) {
     const SeriesRecord& rec = c.rec;
+    const Tags tags{rec.id, rec.url, rec.text};
     const int xrow = c.axis.y.xrow;
     // With positions on the slot boundaries the outermost drop lines would
     // lie on the Y axis lines, so they are left out where a scale is drawn.
     const bool on_boundaries = c.st.XYcross != -1;
     for_each_segment(c, last, [&](int i, Point from, Point to) {
-        draw_line(c.out, from.x, to.x, from.y, to.y, rec.width, rec.color1, rec.text, rec.url,
-                  id_text);
+        c.out.line(from, to, rec.width, rec.color1, tags);
         if (!drop_lines) return;
         if (!(on_boundaries && i == 0 && c.st.Y1p == 1)) {
-            draw_line(c.out, from.x, from.x, from.y, xrow, rec.width, rec.color1, rec.text,
-                      rec.url, id_text);
+            c.out.line(from, {from.x, xrow}, rec.width, rec.color1, tags);
         }
         if (!(on_boundaries && i + 1 == last && c.st.Y2p == 1)) {
-            draw_line(c.out, to.x, to.x, to.y, xrow, rec.width, rec.color1, rec.text, rec.url,
-                      id_text);
+            c.out.line(to, {to.x, xrow}, rec.width, rec.color1, tags);
         }
     });
 }
 
-void paint_area(const LineContext& c, int last, std::string_view id_text) {
+void paint_area(const LineContext& c, int last) {
     const SeriesRecord& rec = c.rec;
     const int xrow = c.axis.y.xrow;
+    const Paint paint{rec.color2, rec.color1, {}};
+    const Tags tags{rec.id, rec.url, rec.text};
     for_each_segment(c, last, [&](int, Point from, Point to) {
-        c.out.area_polyline(VmlWriter::formed(id_text), rec.color2, rec.color1, {from.x, xrow},
-                            {from.x, from.y}, {to.x, to.y}, {to.x, xrow},
-                            VmlWriter::link(rec.url), VmlWriter::title(rec.text));
+        c.out.area_segment({Point{from.x, xrow}, from, to, Point{to.x, xrow}}, paint, tags);
     });
 }
 
 }  // namespace
 
-void paint_line_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
+void paint_line_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
     const int last = last_position(rec);
@@ -118,17 +108,16 @@ void paint_line_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
 
     if (rec.width >= kJointMinWidth) paint_joints(c, last);
 
-    const std::string id_text = VmlWriter::id_attr(rec.id);
     switch (series_variant(rec)) {
         case '1':
-            paint_segments(c, last, id_text, false);
+            paint_segments(c, last, false);
             break;
         case '2':
-            paint_segments(c, last, id_text, true);
+            paint_segments(c, last, true);
             break;
         case '3':
-            paint_area(c, last, id_text);
-            paint_segments(c, last, id_text, false);
+            paint_area(c, last);
+            paint_segments(c, last, false);
             break;
         default:
             break;

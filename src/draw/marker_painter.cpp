@@ -4,11 +4,10 @@
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
-void paint_marker_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
+void paint_marker_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
 
@@ -34,8 +33,8 @@ void paint_marker_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
     const YMapping y_of(st, axis.y);
     for (int k = 0; k <= last; ++k) {
         if (!value_present(axis, s, k)) continue;
-        draw_marker(out, x_of(k), y_of(axis.val[s][k]), rec.width,
-                    rec.color1, title, rec.color2, shape, rec.url, id);
+        draw_marker(out, Marker{{x_of(k), y_of(axis.val[s][k])}, rec.width, shape, rec.color1,
+                                rec.color2, Tags{id, rec.url, title}});
     }
 }
 

@@ -4,11 +4,10 @@
 // 5 diagonal cross (outer lines in the stroke colour, thick crosses get
 // inner lines in the fill colour), 6 plus sign on a filled box.  Every
 // element of one marker carries the same id, link and title.
-#include <string>
+#include <string_view>
 
 #include "model/pixel_math.h"
 #include "draw/painters.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -40,73 +39,63 @@ int at(int base, long long offset) { return clamp_to_int(static_cast<long long>(
 
 }  // namespace
 
-void draw_marker(VmlWriter& out, int x, int y, int size, std::string_view stroke,
-                 std::string_view title, std::string_view fill, char shape,
-                 std::string_view link, std::string_view id) {
-    // The boxes take the attributes from the raw texts; the lines of shapes
-    // 5 and 6 take a formed id text.
-    const VmlWriter::Attribute id_attribute = VmlWriter::id(id);
-    const VmlWriter::Attribute link_attribute = VmlWriter::link(link);
-    const VmlWriter::Attribute title_attribute = VmlWriter::title(title);
-    const int weight = size < 20 ? 1 : 2;
+void draw_marker(Canvas& out, const Marker& m) {
+    const int x = m.centre.x;
+    const int y = m.centre.y;
+    const int size = m.size;
+    const Paint paint{m.fill, m.stroke, size < 20 ? 1 : 2};
     const int half = size / 2;
+    const auto line = [&](Point from, Point to, int weight, std::string_view color) {
+        out.line(from, to, weight, color, m.tags);
+    };
 
-    switch (shape) {
+    switch (m.shape) {
         case '1': {
             const long long r = round_to_int(half * 0.71);
             const int side = clamp_to_int(2 * r + 1);
-            out.series_rect(id_attribute, fill, stroke, weight, at(y, -r), at(x, -r), side, side,
-                            link_attribute, title_attribute);
+            out.rect(Rect{at(x, -r), at(y, -r), side, side}, paint, m.tags);
             break;
         }
         case '2': {
             long long s = round_to_int(size * 0.71);
             if (s % 2 != 0) s += 1;
             const int side = clamp_to_int(s);
-            out.series_rect(id_attribute, fill, stroke, weight, at(y, -(s / 2)), at(x, -(s / 2)),
-                            side, side, link_attribute, title_attribute);
+            out.rect(Rect{at(x, -(s / 2)), at(y, -(s / 2)), side, side}, paint, m.tags);
             break;
         }
         case '3': {
             const long long dx = round_to_int(half * 0.87);
             const long long dy = round_to_int(half * 0.5);
-            const VmlWriter::Point p1{x, at(y, -half)};
-            const VmlWriter::Point p2{at(x, -dx), at(y, dy)};
-            const VmlWriter::Point p3{at(x, dx), at(y, dy)};
-            out.series_triangle(id_attribute, fill, stroke, weight, p1, p2, p3, link_attribute,
-                                title_attribute);
+            out.triangle({Point{x, at(y, -half)}, Point{at(x, -dx), at(y, dy)},
+                          Point{at(x, dx), at(y, dy)}},
+                         paint, m.tags);
             break;
         }
         case '4':
-            out.series_oval(id_attribute, fill, stroke, weight, at(y, -half), at(x, -half), size,
-                            size, link_attribute, title_attribute);
+            out.oval(Rect{at(x, -half), at(y, -half), size, size}, paint, m.tags);
             break;
         case '5': {
-            const std::string id_text = VmlWriter::id_attr(id);
             const CrossGeometry g = cross_geometry(size);
             const long long a = g.a;
             const long long b = g.b;
-            draw_line(out, at(x, -a), at(x, b), at(y, -a), at(y, b), g.w1, stroke, title, link,
-                      id_text);
-            draw_line(out, at(x, -a), at(x, b), at(y, a), at(y, -b), g.w1, stroke, title, link,
-                      id_text);
+            line({at(x, -a), at(y, -a)}, {at(x, b), at(y, b)}, g.w1, m.stroke);
+            line({at(x, -a), at(y, a)}, {at(x, b), at(y, -b)}, g.w1, m.stroke);
             // A weight below 1 (the smallest legend samples) has no inner lines.
             if (g.w2 > 0) {
                 const long long w2 = g.w2;
-                draw_line(out, at(x, -a + w2), at(x, b - w2), at(y, -a + w2), at(y, b - w2),
-                          g.w2, fill, title, link, id_text);
-                draw_line(out, at(x, -a + w2), at(x, b - w2), at(y, a - w2), at(y, -b + w2),
-                          g.w2, fill, title, link, id_text);
+                line({at(x, -a + w2), at(y, -a + w2)}, {at(x, b - w2), at(y, b - w2)}, g.w2,
+                     m.fill);
+                line({at(x, -a + w2), at(y, a - w2)}, {at(x, b - w2), at(y, -b + w2)}, g.w2,
+                     m.fill);
             }
             break;
         }
         case '6': {
-            const std::string id_text = VmlWriter::id_attr(id);
             const long long h = half;
-            out.series_rect(id_attribute, fill, fill, weight, at(y, -h), at(x, -h), size, size,
-                            link_attribute, title_attribute);
-            draw_line(out, at(x, -h), at(x, h + 1), y, y, 3, stroke, title, link, id_text);
-            draw_line(out, x, x, at(y, -h), at(y, h + 1), 3, stroke, title, link, id_text);
+            out.rect(Rect{at(x, -h), at(y, -h), size, size}, Paint{m.fill, m.fill, paint.weight},
+                     m.tags);
+            line({at(x, -h), y}, {at(x, h + 1), y}, 3, m.stroke);
+            line({x, at(y, -h)}, {x, at(y, h + 1)}, 3, m.stroke);
             break;
         }
         default:

@@ -8,7 +8,6 @@
 #include "draw/painters.h"
 #include "draw/pie_layout.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -16,8 +15,6 @@ namespace {
 
 // Degrees per radian as the pie labels use it.
 constexpr double kDegreesPerRadian = 57.296;
-// VML arc angles are in 1/65536 of a degree.
-constexpr long long kArcUnitsPerDegree = 65536;
 
 // n / k rounded up (k >= 1).
 long long ceil_div(long long n, long long k) { return n / k + (k * (n / k) < n ? 1 : 0); }
@@ -160,7 +157,7 @@ void for_each_pie_series(ChartState& st, F f) {
     }
 }
 
-void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long long ly) {
+void paint_pie_label(ChartState& st, Canvas& out, int j, long long cx, long long ly) {
     if (st.X1p == -1 || j >= static_cast<int>(st.X.size())) return;
     const std::string& label = st.X[static_cast<std::size_t>(j)];
     if (label.empty() || label[0] == '|') return;
@@ -169,13 +166,13 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
     const int x = clamp_to_int(cx);
     const int y = clamp_to_int(ly);
     if (st.Xgrad == 0) {
-        out.x_label_shape(y, round_to_int(static_cast<double>(cx) - 0.3 * 0.7 * chars * st.Xsize),
-                          clamp_to_int(label_height(st)),
-                          round_to_int(chars * st.Xsize * 0.7), style, label);
+        const Rect box{round_to_int(static_cast<double>(cx) - 0.3 * 0.7 * chars * st.Xsize), y,
+                       round_to_int(chars * st.Xsize * 0.7), clamp_to_int(label_height(st))};
+        out.text_box(TextRole::CategoryLabel, box, Align::Center, style, label);
         return;
     }
     int x1, y1, x2, y2;
-    std::string_view align;
+    Align align;
     if (st.Xgrad >= 1 && st.Xgrad <= 90) {
         // Rising text that ends under the pie's centre.
         const long long len = round_to_int(chars * st.Xsize * 0.7);
@@ -186,7 +183,7 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
         y1 = clamp_to_int(ly + dy);
         x2 = x;
         y2 = y;
-        align = "right";
+        align = Align::Right;
     } else if (st.Xgrad >= 91 && st.Xgrad <= 180) {
         // Falling text that starts under the pie's centre.
         const long long len = truncate_to_int(chars * st.Xsize * 0.7);
@@ -197,20 +194,16 @@ void paint_pie_label(ChartState& st, VmlWriter& out, int j, long long cx, long l
         y1 = y;
         x2 = clamp_to_int(cx + dx);
         y2 = clamp_to_int(ly + dy);
-        align = "left";
+        align = Align::Left;
     } else {
         return;   // no label at a negative angle
     }
-    if (!st.Xbgcolor.empty()) {
-        out.text_stripe(false, x1, y1, x2, y2, st.Xbgcolor,
-                        clamp_to_int(static_cast<long long>(st.Xsize) + 2));
-    }
-    out.text_path(false, x1, y1, x2, y2, align, style, label);
+    out.text_along(TextRole::CategoryLabel, {x1, y1}, {x2, y2}, align, style, label);
 }
 
 // One pie: the sectors of value column j, clockwise from the top turned
 // back by the start angle, then the label.
-void paint_pie(ChartState& st, VmlWriter& out, int j, const PieBox& box, int start_angle) {
+void paint_pie(ChartState& st, Canvas& out, int j, const PieBox& box, int start_angle) {
     const long long r = box.size / 2;
     const long long cx = static_cast<long long>(box.left) + r;
     const long long cy = static_cast<long long>(box.top) + r;
@@ -234,11 +227,10 @@ void paint_pie(ChartState& st, VmlWriter& out, int j, const PieBox& box, int sta
             round_to_int((static_cast<double>(next) - static_cast<double>(sum)) * per_unit);
         sum = next;
         const SeriesRecord& rec = axis.rec[s];
-        out.pie_sector(st.Awidth, st.Aheight, clamp_to_int(cx), clamp_to_int(cy),
-                       clamp_to_int(r),
-                       (90 - static_cast<long long>(start_angle) - used) * kArcUnitsPerDegree,
-                       -sweep * kArcUnitsPerDegree, rec.color2, rec.color1, rec.url, rec.id,
-                       rec.text);
+        out.sector(Sector{st.Awidth, st.Aheight, {clamp_to_int(cx), clamp_to_int(cy)},
+                          clamp_to_int(r), 90 - static_cast<long long>(start_angle) - used,
+                          -sweep, Paint{rec.color2, rec.color1, {}},
+                          Tags{rec.id, rec.url, rec.text}});
         used += sweep;
     });
 
@@ -256,7 +248,7 @@ std::vector<PieBox> lay_out_pies(const ChartState& st, int n, char variant) {
     return by_rows(st, n, w, h, variant == '3');
 }
 
-void paint_pies(ChartState& st, VmlWriter& out) {
+void paint_pies(ChartState& st, Canvas& out) {
     // Survey: the first P series fixes the start angle and the layout; the
     // longest one gives the number of pies.
     int count = 0;

@@ -9,7 +9,6 @@
 #include "draw/render_driver.h"
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -17,12 +16,12 @@ namespace {
 
 // Writes the standard heading or copies the heading file.  False when the
 // heading file cannot be read (logged, file error set).
-bool write_heading(ChartState& st, RunContext& run, VmlWriter& out) {
+bool write_heading(ChartState& st, RunContext& run, Canvas& out) {
     if (st.Afile_header.empty()) {
         if (st.numAREA <= 1) {
-            out.standard_heading(st.ONE_file == -1 && !st.Ttext.empty(), st.Ttext);
+            out.heading(PageHeading{false, st.ONE_file == -1 && !st.Ttext.empty(), st.Ttext});
         } else if (st.ONE_file != 1) {
-            out.standard_heading(!st.Ttext.empty(), st.Ttext);
+            out.heading(PageHeading{false, !st.Ttext.empty(), st.Ttext});
         }
         // A later chart of a shared page continues a page that has its heading.
         return true;
@@ -35,7 +34,7 @@ bool write_heading(ChartState& st, RunContext& run, VmlWriter& out) {
         return false;
     }
     run.log << run.cat(Msg::HeadingFileIs) << " " << st.Afile_header << "<br>\n";
-    out.raw(contents);
+    out.verbatim(contents);
     return true;
 }
 
@@ -91,7 +90,7 @@ const SeriesRecord& record(const ChartState& st, const SeriesRef& r) {
     return (r.axis == 1 ? st.D1rec : st.D2rec)[static_cast<std::size_t>(r.index)];
 }
 
-void paint_series(ChartState& st, VmlWriter& out) {
+void paint_series(ChartState& st, Canvas& out) {
     const std::vector<SeriesRef> order = drawing_order(st);
     const auto type_of = [&](const SeriesRef& r, char type, char variant) {
         const std::string& tip = record(st, r).tip;
@@ -123,9 +122,7 @@ void paint_series(ChartState& st, VmlWriter& out) {
 
 }  // namespace
 
-void render_chart(ChartState& st, RunContext& run, PageText& page,
-                  const std::function<void()>& spill) {
-    VmlWriter out(page, spill);
+void render_chart(ChartState& st, RunContext& run, Canvas& out) {
     if (!write_heading(st, run, out)) return;
 
     if (st.Lonly == 1) {
@@ -140,7 +137,7 @@ void render_chart(ChartState& st, RunContext& run, PageText& page,
     paint_pies(st, out);
     if (st.kolP == st.koldata) {
         // Pies only: no scales and no other series.
-        out.group_close();
+        out.end_block();
         paint_legend(st, out);
         return;
     }
@@ -170,10 +167,10 @@ void render_chart(ChartState& st, RunContext& run, PageText& page,
     }
     if (st.X1p == 1) {
         const int row = st.Y1p == 1 ? st.Y1xrow : st.Y2p == 1 ? st.Y2xrow : plot_bottom(st);
-        paint_x_axis_line(st, out, st.Cx1, st.Cx2, row, row);
+        paint_x_axis_line(st, out, {st.Cx1, row}, {st.Cx2, row});
     }
 
-    out.group_close();
+    out.end_block();
     paint_legend(st, out);
 }
 

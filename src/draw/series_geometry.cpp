@@ -4,7 +4,6 @@
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 

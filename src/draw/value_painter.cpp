@@ -1,14 +1,10 @@
 // The value painter and the value label primitive.
-#include "draw/value_label.h"
-
 #include <cmath>
-#include <string>
 
 #include "model/pixel_math.h"
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
 #include "model/series_values.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -23,10 +19,11 @@ int integer_digits(float value) {
     return n;
 }
 
-void draw_value_label(VmlWriter& out, const YAxis& axis, int x, int row, int size,
-                      std::string_view color, std::string_view title,
-                      std::string_view background, float value, std::string_view link,
-                      std::string_view id) {
+void draw_value_label(Canvas& out, const YAxis& axis, const ValueLabel& label) {
+    const int x = label.at.x;
+    const int row = label.at.y;
+    const int size = label.size;
+    const float value = label.value;
     const int height = round_to_int(size * 1.15);
     // Above a point on or over the X axis, below a point under it.
     const long long top = row > axis.xrow ? static_cast<long long>(row) + 5
@@ -39,18 +36,12 @@ void draw_value_label(VmlWriter& out, const YAxis& axis, int x, int row, int siz
     const int box_width = clamp_to_int(width);
     const int left = round_to_int(static_cast<double>(x) - box_width * 0.5);
 
-    const TextStyle style{axis.italic, axis.bold, size, axis.font, color, background};
-    out.series_value_open(VmlWriter::id(id), clamp_to_int(top), left, height, box_width,
-                          style, VmlWriter::link(link), VmlWriter::title(title));
-    if (decimals == 0) {
-        out.value_line_rounded(value);
-    } else {
-        out.value_line_fixed(value, digits + 1 + decimals, decimals);
-    }
-    out.shape_end();
+    const TextStyle style{axis.italic, axis.bold, size, axis.font, label.color, label.background};
+    out.value_label(Rect{left, clamp_to_int(top), box_width, height}, style,
+                    Number{value, decimals, digits + 1 + decimals}, label.tags);
 }
 
-void paint_value_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
+void paint_value_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
     if (!series_in_range(axis, s)) return;
     const SeriesRecord& rec = axis.rec[s];
     const int last = last_position(rec);
@@ -59,8 +50,9 @@ void paint_value_series(ChartState& st, VmlWriter& out, DataAxis axis, int s) {
     for (int k = 0; k <= last; ++k) {
         if (!value_present(axis, s, k)) continue;
         const float v = axis.val[s][k];
-        draw_value_label(out, axis.y, x_of(k), y_of(v), rec.width,
-                         rec.color1, rec.text, rec.color2, v, rec.url, rec.id);
+        draw_value_label(out, axis.y,
+                         ValueLabel{{x_of(k), y_of(v)}, rec.width, rec.color1, rec.color2, v,
+                                    Tags{rec.id, rec.url, rec.text}});
     }
 }
 

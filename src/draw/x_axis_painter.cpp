@@ -7,7 +7,6 @@
 
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -37,7 +36,7 @@ int tick_length(int margin, int longest) {
     return std::clamp(round_to_int(margin * 0.1), 5, longest);
 }
 
-void write_ticks(const ChartState& st, VmlWriter& out, int tx) {
+void write_ticks(const ChartState& st, Canvas& out, int tx) {
     // The Y1 axis line stands in for the first line; a Y2 scale, or
     // categories on the grid positions, for the last.
     const long long first = st.Y1p == 1 ? 1 : 0;
@@ -53,15 +52,15 @@ void write_ticks(const ChartState& st, VmlWriter& out, int tx) {
     for (long long i = first; i < end; ++i) {
         if (label_at(st, i).empty()) continue;
         const int x = round_to_int(plot_left(st) + static_cast<double>(i) * st.Xstepr);
-        out.rule_line(x, from_row, x, to_row, 1, st.Xgcolor);
+        out.rule({x, from_row}, {x, to_row}, 1, st.Xgcolor);
     }
 }
 
-void write_caption(const ChartState& st, VmlWriter& out) {
+void write_caption(const ChartState& st, Canvas& out) {
     std::string_view shown = st.Xtext;
-    std::string_view align = "center";
+    Align align = Align::Center;
     if (shown.front() == '<' || shown.front() == '>') {
-        align = shown.front() == '<' ? "left" : "right";
+        align = shown.front() == '<' ? Align::Left : Align::Right;
         shown.remove_prefix(1);
     }
     const int height = round_to_int(st.Xsize * 1.15);
@@ -70,10 +69,10 @@ void write_caption(const ChartState& st, VmlWriter& out) {
     const int width =
         clamp_to_int(static_cast<long long>(st.Awidth) - st.Cleft - st.Cright - 20);
     const TextStyle style{st.Xitalic, st.Xbold, st.Xsize, st.Xfont, st.Xcolor, st.Xbgcolor};
-    out.text_shape(top, left, align, width, height, style, shown);
+    out.text_box(TextRole::XCaption, Rect{left, top, width, height}, align, style, shown);
 }
 
-void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_view label,
+void write_label(const ChartState& st, Canvas& out, long long i, std::string_view label,
                  int tx) {
     const TextStyle style{st.Xitalic, st.Xbold, st.Xsize, st.Xfont, st.Xcolor, st.Xbgcolor};
     const double length = static_cast<double>(label.size());
@@ -83,7 +82,8 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
         const int width = round_to_int(length * st.Xsize * 0.7);
         const int left = round_to_int(cx - 0.3 * 0.7 * length * st.Xsize);
         const int height = round_to_int(st.Xsize * 1.15);
-        out.x_label_shape(y0, left, height, width, style, label);
+        out.text_box(TextRole::CategoryLabel, Rect{left, y0, width, height}, Align::Center,
+                     style, label);
         return;
     }
     if (st.Xgrad < 0 || st.Xgrad > 180) return;
@@ -108,15 +108,13 @@ void write_label(const ChartState& st, VmlWriter& out, long long i, std::string_
         x2 = round_to_int(x0 + dx);
         y2 = round_to_int(y0 + dy);
     }
-    if (!st.Xbgcolor.empty()) {
-        out.text_stripe(false, x1, y1, x2, y2, st.Xbgcolor, px_sum(st.Xsize, 2));
-    }
-    out.text_path(false, x1, y1, x2, y2, rising ? "right" : "left", style, label);
+    out.text_along(TextRole::CategoryLabel, {x1, y1}, {x2, y2},
+                   rising ? Align::Right : Align::Left, style, label);
 }
 
 }  // namespace
 
-void paint_x_axis(ChartState& st, VmlWriter& out) {
+void paint_x_axis(ChartState& st, Canvas& out) {
     set_category_geometry(st);
     if (st.X1p != 1) return;
 

@@ -8,7 +8,6 @@
 
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
-#include "page/vml_writer.h"
 
 namespace qp {
 
@@ -22,8 +21,8 @@ struct ScaleSide {
     int major_x1, major_x2;  // major tick (or grid line) extent
     int minor_x1, minor_x2;  // minor tick extent
     int caption_x;           // the vertical caption's line
-    std::string_view caption_align;  // horizontal caption
-    std::string_view label_align;
+    Align caption_align;     // horizontal caption
+    Align label_align;
     int label_left, label_width;
 };
 
@@ -52,8 +51,8 @@ ScaleSide side_of(const ChartState& st, const YAxis& axis) {
         side.minor_x1 = clamp_to_int(left - round_to_int(t1 * 0.5));
         side.minor_x2 = clamp_to_int(left);
         side.caption_x = clamp_to_int(st.Aleft + 5LL + size / 2);
-        side.caption_align = "left";
-        side.label_align = "right";
+        side.caption_align = Align::Left;
+        side.label_align = Align::Right;
         side.label_left = clamp_to_int(vertical ? st.Aleft + size + 10 : st.Aleft + 5LL);
         side.label_width = clamp_to_int(vertical ? st.Cleft - 5LL - size - 15 : st.Cleft - 15LL);
     } else {
@@ -66,8 +65,8 @@ ScaleSide side_of(const ChartState& st, const YAxis& axis) {
         side.minor_x1 = clamp_to_int(right);
         side.minor_x2 = clamp_to_int(right + round_to_int(t2 * 0.5));
         side.caption_x = clamp_to_int(static_cast<long long>(st.Aleft) + st.Awidth - 5 - size / 2);
-        side.caption_align = "right";
-        side.label_align = "left";
+        side.caption_align = Align::Right;
+        side.label_align = Align::Left;
         side.label_left = clamp_to_int(static_cast<long long>(st.Aleft) + st.Awidth - st.Cright + 10);
         side.label_width = clamp_to_int(vertical ? st.Cright - 5LL - size - 15 : st.Cright - 15LL);
     }
@@ -106,7 +105,7 @@ double lower_limit(const YAxis& axis, float step) {
     return static_cast<double>(axis.min) - static_cast<double>(step) / 2.0;
 }
 
-void write_ticks(VmlWriter& out, const YAxis& axis,
+void write_ticks(Canvas& out, const YAxis& axis,
                  const ScaleSide& side, float r0, float ppu) {
     const float major = as_single(static_cast<double>(ppu) * axis.step);
     const float minor = as_single(static_cast<double>(ppu) * axis.substep);
@@ -117,7 +116,7 @@ void write_ticks(VmlWriter& out, const YAxis& axis,
     const auto line = [&](int x1, int x2) {
         return [&out, &axis, x1, x2](float row, float) {
             const int y = round_to_int(row);
-            out.rule_line(x1, y, x2, y, 1, axis.gcolor);
+            out.rule({x1, y}, {x2, y}, 1, axis.gcolor);
         };
     };
     const auto major_line = line(side.major_x1, side.major_x2);
@@ -136,23 +135,20 @@ void write_ticks(VmlWriter& out, const YAxis& axis,
     }
 }
 
-void write_caption(const ChartState& st, VmlWriter& out, const YAxis& axis,
+void write_caption(const ChartState& st, Canvas& out, const YAxis& axis,
                    const ScaleSide& side) {
     const TextStyle style{axis.italic, axis.bold, axis.size, axis.font, axis.color, axis.bgcolor};
     std::string_view text = axis.text;
     if (caption_is_vertical(text)) {
         const char marker = text.front();
-        const std::string_view align = marker == '>' ? "right" : marker == '<' ? "left" : "center";
+        const Align align = marker == '>' ? Align::Right : marker == '<' ? Align::Left : Align::Center;
         // One marker reads upward, a doubled one downward.
         const bool downward = text.size() > 1 && text[1] == marker;
         text.remove_prefix(downward ? 2 : 1);
         const int x = side.caption_x;
         const int y1 = downward ? plot_top(st) : plot_bottom(st);
         const int y2 = downward ? plot_bottom(st) : plot_top(st);
-        if (!axis.bgcolor.empty()) {
-            out.text_stripe(true, x, y1, x, y2, axis.bgcolor, px_sum(axis.size, 2));
-        }
-        out.text_path(true, x, y1, x, y2, align, style, text);
+        out.text_along(TextRole::YCaption, {x, y1}, {x, y2}, align, style, text);
         return;
     }
     const double span = static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7;
@@ -174,7 +170,8 @@ void write_caption(const ChartState& st, VmlWriter& out, const YAxis& axis,
         left = static_cast<long long>(st.Aleft) + st.Awidth - width - 5;
         if (plot_right(st) < left) left = plot_right(st);
     }
-    out.caption_shape(top, clamp_to_int(left), side.caption_align, width, height, style, text);
+    out.text_box(TextRole::YCaption, Rect{clamp_to_int(left), top, width, height},
+                 side.caption_align, style, text);
 }
 
 int decimal_length(int n) {
@@ -183,7 +180,7 @@ int decimal_length(int n) {
     return static_cast<int>(res.ptr - buf);
 }
 
-void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, float r0,
+void write_labels(Canvas& out, const YAxis& axis, const ScaleSide& side, float r0,
                   float ppu) {
     // D decimals as the step was written; I integer places for the widest
     // end of the scale, a minus sign counted.
@@ -196,14 +193,8 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
     const TextStyle style{axis.italic, axis.bold, axis.size, axis.font, axis.color, axis.bgcolor};
     const int height = round_to_int(axis.size * 1.15);
     const auto label = [&](float top, float value) {
-        out.value_label_open(round_to_int(top), side.label_left, side.label_align,
-                             side.label_width, height, style);
-        if (decimals == 0) {
-            out.value_line_rounded(value);
-        } else {
-            out.value_line_fixed(value, field, decimals);
-        }
-        out.shape_end();
+        out.scale_label(Rect{side.label_left, round_to_int(top), side.label_width, height},
+                        side.label_align, style, Number{value, decimals, field});
     };
 
     const float major = as_single(static_cast<double>(ppu) * axis.step);
@@ -217,7 +208,7 @@ void write_labels(VmlWriter& out, const YAxis& axis, const ScaleSide& side, floa
 
 }  // namespace
 
-void paint_y_axis(ChartState& st, VmlWriter& out, YAxis axis) {
+void paint_y_axis(ChartState& st, Canvas& out, YAxis axis) {
     const ScaleSide side = side_of(st, axis);
     const float r0 = as_single(axis.xrow);
     // A scale of zero width has no pixels per unit (everything on it sits

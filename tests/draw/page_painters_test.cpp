@@ -1,5 +1,5 @@
-// The render driver, the frame, title and scale painters, the pixel mapping
-// and the writer's attribute texts, for the rules the golden pages do not
+// The render driver, the frame, title and scale painters and the pixel
+// mapping, for the rules the golden pages do not
 // reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
 #include "support/render_test_support.h"
-#include "page/vml_writer.h"
+#include "page/vml_canvas.h"
 #include "support/memory_file_system.h"
 
 namespace qp {
@@ -101,26 +101,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     EXPECT_EQ(checked, 8000);
 }
 
-TEST(VmlWriter, AttributesEscapeOnlyTheirOwnQuote) {
-    EXPECT_EQ(VmlWriter::id_attr("") + VmlWriter::title_attr("") + VmlWriter::link_attr(""), "");
-    EXPECT_EQ(VmlWriter::title_attr("Bob's <b>\"best\"</b> & co"),
-              "title='Bob&#39;s <b>\"best\"</b> & co'");
-    EXPECT_EQ(VmlWriter::link_attr("x.htm?a='1'"), "href='x.htm?a=&#39;1&#39;'");
-    EXPECT_EQ(VmlWriter::escape_attr("say \"it's\"", '"'), "say &quot;it's&quot;");
-}
-
-TEST(VmlWriter, WholeNumbersOfEveryLength) {
-    PageText page;
-    VmlWriter out(page);
-    out.rule_line(0, 7, 42, 999, 1000, "a'b");
-    out.rule_line(9999, 10000, -5, -2147483647 - 1, 2147483647, "");
-    EXPECT_EQ(page,
-              "<v:line style='position:absolute' from='0,7' to='42,999' strokeweight='1000px' "
-              "strokecolor='a&#39;b' >\n</v:line>\n"
-              "<v:line style='position:absolute' from='9999,10000' to='-5,-2147483648' "
-              "strokeweight='2147483647px' strokecolor='' >\n</v:line>\n");
-}
-
 struct Drive {
     MemoryFileSystem fs;
     std::ostringstream console;
@@ -132,7 +112,10 @@ struct Drive {
         test::completed_chart(st);
         st.numAREA = 1;
     }
-    void render() { render_chart(st, run, page); }
+    void render() {
+        VmlCanvas canvas(page);
+        render_chart(st, run, canvas);
+    }
 };
 
 TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
@@ -158,13 +141,14 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     whole.render();
     std::string handed;
     int spills = 0;
-    render_chart(pieces.st, pieces.run, pieces.page, [&] {
+    VmlCanvas canvas(pieces.page, [&] {
         EXPECT_GE(pieces.page.size(), VmlWriter::kSpillBytes);
         EXPECT_LT(pieces.page.size(), VmlWriter::kSpillBytes + 4096);
         handed += pieces.page;
         pieces.page.clear();
         ++spills;
     });
+    render_chart(pieces.st, pieces.run, canvas);
     handed += pieces.page;
     EXPECT_GE(spills, 2);
     EXPECT_EQ(handed, whole.page);
@@ -205,7 +189,7 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     Drive r;
     PageText& page = r.page;
-    VmlWriter out(page);
+    VmlCanvas out(page);
     ChartState& st = r.st;
     const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
                               "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
@@ -232,7 +216,7 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
 
 TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
     PageText page;
-    VmlWriter out(page);
+    VmlCanvas out(page);
     ChartState st;
     test::completed_chart(st);
     st.Awidth = 150;
@@ -269,7 +253,7 @@ TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
 struct AxisPainter : ::testing::Test {
     ChartState st;
     PageText page;
-    VmlWriter out{page};
+    VmlCanvas out{page};
     AxisPainter() { test::framed_chart(st); }
     void paint_y(int number) {
         page.clear();

@@ -9,8 +9,7 @@
 #include "draw/painters.h"
 #include "draw/pie_layout.h"
 #include "support/render_test_support.h"
-#include "draw/value_label.h"
-#include "page/vml_writer.h"
+#include "page/vml_canvas.h"
 
 namespace qp {
 namespace {
@@ -29,7 +28,7 @@ std::string bar(int top, int left, int width, int height, int weight = 1) {
 template <typename Paint>
 std::string painted(Paint paint) {
     PageText page;
-    VmlWriter out(page);
+    VmlCanvas out(page);
     paint(out);
     return page.str();
 }
@@ -56,10 +55,11 @@ TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
     for (const auto& [size_shape, expected] : cases) {
         SCOPED_TRACE(size_shape);
         const bool plus = size_shape % 10 == 6;
-        EXPECT_EQ(painted([&](VmlWriter& out) {
-                      draw_marker(out, 100, 200, size_shape / 10, "red", plus ? "Bob's" : "",
-                                  "yellow", static_cast<char>('0' + size_shape % 10),
-                                  plus ? "a.htm" : "", plus ? "c_2" : "");
+        EXPECT_EQ(painted([&](Canvas& out) {
+                      draw_marker(out, Marker{{100, 200}, size_shape / 10,
+                                              static_cast<char>('0' + size_shape % 10), "red",
+                                              "yellow",
+                                              plus ? Tags{"c_2", "a.htm", "Bob's"} : Tags{}});
                   }),
                   expected);
     }
@@ -73,7 +73,7 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     rec.url = "u.htm";
     rec.id = "c_1";
     auto paint = [&](int number, int s) {
-        return painted([&](VmlWriter& out) { paint_line_series(st, out, data_axis(st, number), s); });
+        return painted([&](Canvas& out) { paint_line_series(st, out, data_axis(st, number), s); });
     };
     // Segments 2-3 and 3-4; one joint of size 4 in the line colour at
     // position 3 (400, 250), with link and id but no title; none at 2
@@ -107,7 +107,7 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
 TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     ChartState st = test::series_chart();
     auto paint = [&](int number) {
-        return painted([&](VmlWriter& out) { paint_bars(st, out, data_axis(st, number)); });
+        return painted([&](Canvas& out) { paint_bars(st, out, data_axis(st, number)); });
     };
     st.kolR1_D1 = 2;
     st.Rwidth_D1 = 33;
@@ -144,8 +144,8 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
     ChartState st = test::series_chart();
     // The label of `value` at (200, 100), from its top to its font.
     auto label = [&](float value) {
-        const std::string page = painted([&](VmlWriter& out) {
-            draw_value_label(out, y_axis(st, 1), 200, 100, 14, "red", "", "", value, "", "");
+        const std::string page = painted([&](Canvas& out) {
+            draw_value_label(out, y_axis(st, 1), ValueLabel{{200, 100}, 14, "red", "", value, {}});
         });
         const auto top = page.find("top:");
         return page.substr(top, page.find(";color") - top) + page.substr(page.find("<v:textbox/>"));
@@ -163,7 +163,7 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
 TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     ChartState st = test::series_chart();
     st.Y1p = -1;
-    auto paint = [&] { return painted([&](VmlWriter& out) { paint_pies(st, out); }); };
+    auto paint = [&] { return painted([&](Canvas& out) { paint_pies(st, out); }); };
     // A sector of a pie in the 400 x 300 area; angles in whole degrees.
     auto sector = [](int cy, int r, long long start, long long sweep, const std::string& attrs = " ") {
         return "<v:shape style='position:absolute;top:0;left:0;width:400;height:300' coordsize='400,300' "
@@ -264,7 +264,7 @@ void entry(ChartState& st, int number, const std::string& tip, const std::string
 }
 
 std::string legend(ChartState& st) {
-    return painted([&](VmlWriter& out) { paint_legend(st, out); });
+    return painted([&](Canvas& out) { paint_legend(st, out); });
 }
 
 // The label box of a legend cell in size 14 Arial, with its text.
@@ -347,7 +347,7 @@ TEST(SeriesLimits, ExtremeSizesAndValuesStayInRange) {
     st.Cx2 = st.Cright = st.Lwidth = INT_MIN;
     st.kolR1_D1 = st.Lp = st.Lgrid = st.Lgnum = 1;
     st.Lrows = 0;
-    const std::string page = painted([&](VmlWriter& out) {
+    const std::string page = painted([&](Canvas& out) {
         const DataAxis d1 = data_axis(st, 1);
         for (int s = 0; s <= st.D1num; ++s) {
             paint_line_series(st, out, d1, s);

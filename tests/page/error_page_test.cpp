@@ -1,0 +1,36 @@
+// The error page as a whole: its short heading, a block without an id slot
+// and the notice, with the default size standing in for a side of 0.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "page/error_page.h"
+
+namespace qp {
+namespace {
+
+TEST(ErrorPage, ShortHeadingBareBlockAndDefaultSize) {
+    PageText page;
+    append_error_page(page, AreaPlace{3, 9, 0, 100}, ErrorPageHeading{true, true}, "T's",
+                      "a'b.txt");
+    EXPECT_EQ(page.view(),
+              "<html>\n<xml:namespace prefix=\"v\"/>\n<title>T's</title>\n"
+              "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n<style>\n"
+              "v\\:* {behavior=url(#default#VML)}\n</style>\n<body>\n"
+              "<div style='position:absolute;top:9px;left:3px'>\n"
+              "<v:group style='antialias:false;width:400px;height:100px' coordsize='400,100'>\n"
+              "<v:roundrect arcsize='0' fillcolor='red' strokecolor='blue' strokeweight='1px' "
+              "style='position:absolute;top:1px;left:1px;width:398px;height:98px' >\n"
+              "</v:roundrect>\n<v:shape style='position:absolute;top:2;left:2;text-align:center;"
+              "width:396;height:96;font:normal normal bold 16 Arial;color:white;background:red' >\n"
+              "<v:textbox/>ERRORS in a'b.txt</v:textbox/>\n</v:shape>\n</v:group></div>\n");
+
+    // Without the heading, in the page's flow.
+    PageText bare;
+    append_error_page(bare, AreaPlace{3, -1, 50, 60}, ErrorPageHeading{false, true}, "T", "x");
+    EXPECT_EQ(bare.view().substr(0, 59),
+              "<div style='position:relative;left:3px'>\n<v:group style='an");
+}
+
+}  // namespace
+}  // namespace qp
