@@ -34,8 +34,8 @@ public:
     void close_shared_page();
 
 private:
-    bool first_chart() const { return st_.numAREA <= 1; }
-    bool shared() const { return st_.ONE_file == 1; }
+    bool first_chart() const { return st_.file.numAREA <= 1; }
+    bool shared() const { return st_.file.ONE_file == 1; }
     void keep_area();
     bool open_page(const std::string& name);
     void close_page();
@@ -56,7 +56,7 @@ private:
 // error page stands where the chart would have stood.
 void ChartFile::keep_area() {
     if (area_kept_) return;
-    area_ = AreaPlace{st_.Aleft, st_.Atop, st_.Awidth, st_.Aheight};
+    area_ = AreaPlace{st_.area.Aleft, st_.area.Atop, st_.area.Awidth, st_.area.Aheight};
     area_kept_ = true;
 }
 
@@ -107,14 +107,14 @@ void ChartFile::report_not_generated() {
 // be read.
 void ChartFile::copy_ending_file() {
     ending_failed_ = false;
-    if (st_.Afile_footer.empty()) return;
+    if (st_.area.Afile_footer.empty()) return;
     std::string ending;
-    if (run_.fs.read_text(st_.Afile_footer, &ending)) {
-        run_.log << run_.cat(Msg::EndingFileIs) << ' ' << st_.Afile_footer << "<br>\n";
+    if (run_.fs.read_text(st_.area.Afile_footer, &ending)) {
+        run_.log << run_.cat(Msg::EndingFileIs) << ' ' << st_.area.Afile_footer << "<br>\n";
         page_.append(ending);
         return;
     }
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << st_.Afile_footer << ' '
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << st_.area.Afile_footer << ' '
              << run_.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
     run_.file_error = 1;
     ending_failed_ = true;
@@ -123,7 +123,7 @@ void ChartFile::copy_ending_file() {
 void ChartFile::output_chart() {
     keep_area();
 
-    st_.Lgnum = 0;
+    st_.legend.Lgnum = 0;
     complete_fields(st_);
     finish_series(st_, run_);
     complete_axis_ranges(st_);
@@ -133,15 +133,15 @@ void ChartFile::output_chart() {
     // The page: the first chart opens it; a later chart opens its own, or
     // goes into the page its file shares.
     if (first_chart()) {
-        output_path_ = st_.Afile_output.empty() ? default_page_name(run_) : st_.Afile_output;
+        output_path_ = st_.area.Afile_output.empty() ? default_page_name(run_) : st_.area.Afile_output;
         if (!open_page(output_path_)) return;
     } else if (!shared()) {
-        if (st_.Afile_output.empty()) {
+        if (st_.area.Afile_output.empty()) {
             // An own page without a name: the reader has reported it.
             run_.file_error = 1;
             return;
         }
-        output_path_ = st_.Afile_output;
+        output_path_ = st_.area.Afile_output;
         if (!open_page(output_path_)) return;
     } else if (!page_.is_open()) {
         // The shared page was never opened; try its name once more.
@@ -169,7 +169,7 @@ void ChartFile::output_chart() {
     // page that could not be stored whole is never logged as generated.
     bool stored;
     if (!shared()) {
-        if (st_.Afile_footer.empty()) page_.append(kPageEnd);
+        if (st_.area.Afile_footer.empty()) page_.append(kPageEnd);
         stored = page_.close();
     } else {
         stored = page_.flush();
@@ -191,22 +191,22 @@ void ChartFile::end_chart() {
     if (first_chart()) {
         // The error page replaces whatever the chart's page holds.
         const std::string name =
-            st_.Afile_output.empty() ? default_page_name(run_) : st_.Afile_output;
+            st_.area.Afile_output.empty() ? default_page_name(run_) : st_.area.Afile_output;
         close_page();
         if (!open_page(name)) return;
         lead.heading = true;
-        lead.title_line = !shared() && !st_.Ttext.empty();
+        lead.title_line = !shared() && !st_.title.Ttext.empty();
     } else if (shared()) {
         if (!page_.is_open()) return;   // the shared page could not be opened
-    } else if (!st_.Afile_output.empty()) {
-        if (!open_page(st_.Afile_output)) return;
+    } else if (!st_.area.Afile_output.empty()) {
+        if (!open_page(st_.area.Afile_output)) return;
         lead.heading = true;
-        lead.title_line = !st_.Ttext.empty();
+        lead.title_line = !st_.title.Ttext.empty();
     } else {
         return;   // an own page without a name (already reported by the reader)
     }
 
-    append_error_page(page_.text(), area_, lead, st_.Ttext, run_.chart_name);
+    append_error_page(page_.text(), area_, lead, st_.title.Ttext, run_.chart_name);
 
     if (!shared()) {
         page_.append(kPageEnd);
@@ -218,7 +218,7 @@ void ChartFile::end_chart() {
 
 void ChartFile::close_shared_page() {
     if (!page_.is_open()) return;
-    if (shared() && st_.Afile_footer.empty()) page_.append(kPageEnd);
+    if (shared() && st_.area.Afile_footer.empty()) page_.append(kPageEnd);
     close_page();
 }
 
@@ -242,7 +242,7 @@ void process_chart_file(ChartState& st, RunContext& run, const std::string& text
 
 void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
                         const std::string& text) {
-    st.numAREA = 0;
+    st.file.numAREA = 0;
     ChartFile file(st, run, page_text);
     Scanner sc(text);
     read_chart_description(st, run, sc, file);

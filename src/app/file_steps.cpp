@@ -32,7 +32,7 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
                       bool from_command_line) {
     RunContext& run = session.run;
     run.file_error = 0;
-    session.st.numAREA = 0;
+    session.st.file.numAREA = 0;
     run.chart_name = name;
 
     run.console << builtin_text(Msg::InputFrom) << ' ' << path << '\n';

@@ -11,7 +11,7 @@ void paint_y_axis_line(ChartState& st, Canvas& out, YAxis axis) {
 }
 
 void paint_x_axis_line(ChartState& st, Canvas& out, Point from, Point to) {
-    out.rule(from, to, st.Xwidth, st.Xgcolor);
+    out.rule(from, to, st.x.Xwidth, st.x.Xgcolor);
 }
 
 }  // namespace qp

@@ -45,9 +45,9 @@ void draw_bar(Canvas& out, const Bar& bar) {
 
 void paint_bars(ChartState& st, Canvas& out, DataAxis axis) {
     const long long r = axis.Rwidth;
-    const double step = st.Xstepm;
+    const double step = st.drawing.Xstepm;
     const double slot_margin = (step - static_cast<double>(axis.kolR1) * static_cast<double>(r)) / 2;
-    const bool on_boundaries = st.XYcross == 1;
+    const bool on_boundaries = st.x.XYcross == 1;
     const bool stacked = axis.kolR2 == 1;
     long long place = 0;   // the bar's place in its slot, 0 for the first
     const int last_series = std::min(axis.num, static_cast<int>(axis.rec.size()) - 1);
@@ -58,7 +58,7 @@ void paint_bars(ChartState& st, Canvas& out, DataAxis axis) {
         const int last = last_position(rec);
         for (int p = 0; p <= last; ++p) {
             if (!value_present(axis, s, p)) continue;
-            const long long x0 = st.Cx1;
+            const long long x0 = st.drawing.Cx1;
             long long left;
             long long right;
             if (on_boundaries) {
@@ -67,7 +67,7 @@ void paint_bars(ChartState& st, Canvas& out, DataAxis axis) {
                     right = x0 + first_half_bar(axis);
                 } else {
                     left = x0 + round_to_int(p * step - static_cast<double>(r / 2));
-                    right = std::min(left + r, static_cast<long long>(st.Cx2));
+                    right = std::min(left + r, static_cast<long long>(st.drawing.Cx2));
                 }
             } else {
                 left = x0 + round_to_int(p * step + static_cast<double>(place) * static_cast<double>(r) +

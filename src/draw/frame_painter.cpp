@@ -13,8 +13,8 @@ namespace qp {
 namespace {
 
 void begin_chart_block(const ChartState& st, Canvas& out) {
-    out.begin_block(Block{.in_flow = st.Atop == -1, .left = st.Aleft, .top = st.Atop,
-                          .id = st.Aid, .width = st.Awidth, .height = st.Aheight});
+    out.begin_block(Block{.in_flow = st.area.Atop == -1, .left = st.area.Aleft, .top = st.area.Atop,
+                          .id = st.area.Aid, .width = st.area.Awidth, .height = st.area.Aheight});
 }
 
 bool lowercase_is_transparent(std::string& color) {
@@ -25,45 +25,45 @@ bool lowercase_is_transparent(std::string& color) {
 }
 
 void write_background(ChartState& st, Canvas& out) {
-    const bool transparent = lowercase_is_transparent(st.Abgcolor);
-    const long long left = st.Aleft;
-    const long long top = st.Atop;
-    const long long width = st.Awidth;
-    const long long height = st.Aheight;
-    if (st.B == 1 && !transparent) {
-        const long long h = st.Bwidth / 2;
+    const bool transparent = lowercase_is_transparent(st.area.Abgcolor);
+    const long long left = st.area.Aleft;
+    const long long top = st.area.Atop;
+    const long long width = st.area.Awidth;
+    const long long height = st.area.Aheight;
+    if (st.border.B == 1 && !transparent) {
+        const long long h = st.border.Bwidth / 2;
         const Rect box{clamp_to_int(h + left), clamp_to_int(h + top),
-                       clamp_to_int(width - st.Bwidth), clamp_to_int(height - st.Bwidth)};
-        out.frame_box(FrameBox{box, st.Abgcolor, st.Bcolor, st.Bwidth,
-                               st.Bround == 1 ? Corners::Round : Corners::Square,
-                               st.Bshadow == 1});
-    } else if (st.B == 1) {
+                       clamp_to_int(width - st.border.Bwidth), clamp_to_int(height - st.border.Bwidth)};
+        out.frame_box(FrameBox{box, st.area.Abgcolor, st.border.Bcolor, st.border.Bwidth,
+                               st.border.Bround == 1 ? Corners::Round : Corners::Square,
+                               st.border.Bshadow == 1});
+    } else if (st.border.B == 1) {
         // A transparent area gets its border as four edge lines.
-        const long long h = st.Bwidth / 2;
+        const long long h = st.border.Bwidth / 2;
         const int l = clamp_to_int(left);
         const int t = clamp_to_int(top);
         const int r = clamp_to_int(left + width);
         const int b = clamp_to_int(top + height);
         const auto edge = [&](Point from, Point to) {
-            out.line(from, to, st.Bwidth, st.Bcolor, {});
+            out.line(from, to, st.border.Bwidth, st.border.Bcolor, {});
         };
         edge({l, clamp_to_int(top + h)}, {r, clamp_to_int(top + h)});
         edge({clamp_to_int(left + width - h), t}, {clamp_to_int(left + width - h), b});
         edge({r, clamp_to_int(top + height - h)}, {l, clamp_to_int(top + height - h)});
         edge({clamp_to_int(left + h), b}, {clamp_to_int(left + h), t});
     } else if (!transparent) {
-        out.fill_rect(Rect{st.Aleft, st.Atop, st.Awidth, st.Aheight}, st.Abgcolor);
+        out.fill_rect(Rect{st.area.Aleft, st.area.Atop, st.area.Awidth, st.area.Aheight}, st.area.Abgcolor);
     }
 }
 
 // Margins that leave less than 10 pixels between them give way to 10 % of
 // the area on both sides.
 void fit_margins(ChartState& st) {
-    if (static_cast<long long>(st.Cleft) + st.Cright + 10 > st.Awidth) {
-        st.Cleft = st.Cright = round_to_int(st.Awidth * 0.1);
+    if (static_cast<long long>(st.plot.Cleft) + st.plot.Cright + 10 > st.area.Awidth) {
+        st.plot.Cleft = st.plot.Cright = round_to_int(st.area.Awidth * 0.1);
     }
-    if (static_cast<long long>(st.Ctop) + st.Cbottom + 10 > st.Aheight) {
-        st.Ctop = st.Cbottom = round_to_int(st.Aheight * 0.1);
+    if (static_cast<long long>(st.plot.Ctop) + st.plot.Cbottom + 10 > st.area.Aheight) {
+        st.plot.Ctop = st.plot.Cbottom = round_to_int(st.area.Aheight * 0.1);
     }
 }
 
@@ -87,29 +87,29 @@ void paint_frame(ChartState& st, Canvas& out) {
     begin_chart_block(st, out);
 
     // From here on every coordinate is relative to the group.
-    st.Aleft0 = st.Aleft;
-    st.Atop0 = st.Atop;
-    st.Aleft = 0;
-    st.Atop = 0;
+    st.drawing.Aleft0 = st.area.Aleft;
+    st.drawing.Atop0 = st.area.Atop;
+    st.area.Aleft = 0;
+    st.area.Atop = 0;
 
     write_background(st, out);
 
-    if (st.B == 1 && st.Bwidth > 1) {
-        st.Aleft = st.Bwidth;
-        st.Atop = st.Bwidth;
-        st.Awidth = clamp_to_int(static_cast<long long>(st.Awidth) - 2LL * st.Bwidth);
-        st.Aheight = clamp_to_int(static_cast<long long>(st.Aheight) - 2LL * st.Bwidth);
+    if (st.border.B == 1 && st.border.Bwidth > 1) {
+        st.area.Aleft = st.border.Bwidth;
+        st.area.Atop = st.border.Bwidth;
+        st.area.Awidth = clamp_to_int(static_cast<long long>(st.area.Awidth) - 2LL * st.border.Bwidth);
+        st.area.Aheight = clamp_to_int(static_cast<long long>(st.area.Aheight) - 2LL * st.border.Bwidth);
     }
 
     fit_margins(st);
     fill_in_step(st, y_axis(st, 1));
     fill_in_step(st, y_axis(st, 2));
 
-    if (!st.Ccolor.empty()) {
+    if (!st.plot.Ccolor.empty()) {
         out.fill_rect(Rect{plot_left(st), plot_top(st),
-                           clamp_to_int(static_cast<long long>(st.Awidth) - st.Cleft - st.Cright),
+                           clamp_to_int(static_cast<long long>(st.area.Awidth) - st.plot.Cleft - st.plot.Cright),
                            plot_height(st)},
-                      st.Ccolor);
+                      st.plot.Ccolor);
     }
 }
 

@@ -74,14 +74,14 @@ void paint_segments(const LineContext& c, int last, bool drop_lines) {
     const int xrow = c.axis.y.xrow;
     // With positions on the slot boundaries the outermost drop lines would
     // lie on the Y axis lines, so they are left out where a scale is drawn.
-    const bool on_boundaries = c.st.XYcross != -1;
+    const bool on_boundaries = c.st.x.XYcross != -1;
     for_each_segment(c, last, [&](int i, Point from, Point to) {
         c.out.line(from, to, rec.width, rec.color1, tags);
         if (!drop_lines) return;
-        if (!(on_boundaries && i == 0 && c.st.Y1p == 1)) {
+        if (!(on_boundaries && i == 0 && c.st.y1.p == 1)) {
             c.out.line(from, {from.x, xrow}, rec.width, rec.color1, tags);
         }
-        if (!(on_boundaries && i + 1 == last && c.st.Y2p == 1)) {
+        if (!(on_boundaries && i + 1 == last && c.st.y2.p == 1)) {
             c.out.line(to, {to.x, xrow}, rec.width, rec.color1, tags);
         }
     });

@@ -20,7 +20,7 @@ constexpr double kDegreesPerRadian = 57.296;
 long long ceil_div(long long n, long long k) { return n / k + (k * (n / k) < n ? 1 : 0); }
 
 // The height of one label line, unrounded and rounded.
-double label_height_real(const ChartState& st) { return st.Xsize * 1.15; }
+double label_height_real(const ChartState& st) { return st.x.Xsize * 1.15; }
 long long label_height(const ChartState& st) { return round_to_int(label_height_real(st)); }
 
 PieBox box_at(long long left, long long top, long long size) {
@@ -28,16 +28,16 @@ PieBox box_at(long long left, long long top, long long size) {
 }
 
 std::vector<PieBox> one_pie(const ChartState& st, long long w, long long h) {
-    const bool labels = st.X1p != -1;
+    const bool labels = st.x.X1p != -1;
     const long long xh = label_height(st);
     long long d = w;
     const long long needed = labels ? d + xh + 10 : d;
     if (needed > h) d = labels ? h - 10 - xh : h;
-    const long long left = (w - d) / 2 + st.Aleft + st.Cleft;
+    const long long left = (w - d) / 2 + st.area.Aleft + st.plot.Cleft;
     const long long top =
         labels ? round_to_int((static_cast<double>(h - d) - label_height_real(st)) / 2.0 +
-                             st.Atop + st.Ctop)
-               : (h - d) / 2 + st.Atop + st.Ctop;
+                             st.area.Atop + st.plot.Ctop)
+               : (h - d) / 2 + st.area.Atop + st.plot.Ctop;
     return {box_at(left, top, d)};
 }
 
@@ -45,7 +45,7 @@ std::vector<PieBox> one_pie(const ChartState& st, long long w, long long h) {
 // the columns over the width.
 std::vector<PieBox> by_columns(const ChartState& st, long long n, long long w, long long h,
                                bool from_right) {
-    const long long t = st.X1p == -1 ? 5 : label_height(st) + 5;
+    const long long t = st.x.X1p == -1 ? 5 : label_height(st) + 5;
     long long k = 1;
     for (;;) {
         const long long cols = ceil_div(n, k);
@@ -82,8 +82,8 @@ std::vector<PieBox> by_columns(const ChartState& st, long long n, long long w, l
     long long c = from_right ? cols : 1;
     long long r = 1;
     for (long long j = 0; j < n; ++j) {
-        boxes.push_back(box_at(ox + 5 + (c - 1) * cw + st.Aleft + st.Cleft,
-                               oy + 5 + (r - 1) * ch + st.Atop + st.Ctop, d));
+        boxes.push_back(box_at(ox + 5 + (c - 1) * cw + st.area.Aleft + st.plot.Cleft,
+                               oy + 5 + (r - 1) * ch + st.area.Atop + st.plot.Ctop, d));
         if (++r > k) {
             c += from_right ? -1 : 1;
             r = 1;
@@ -134,8 +134,8 @@ std::vector<PieBox> by_rows(const ChartState& st, long long n, long long w, long
     long long c0 = first;
     long long r = 1;
     for (long long j = 0; j < n; ++j) {
-        boxes.push_back(box_at(ox + 5 + (c0 - 1) * cw + st.Aleft + st.Cleft,
-                               oy + 5 + (r - 1) * ch + st.Atop + st.Ctop, d));
+        boxes.push_back(box_at(ox + 5 + (c0 - 1) * cw + st.area.Aleft + st.plot.Cleft,
+                               oy + 5 + (r - 1) * ch + st.area.Atop + st.plot.Ctop, d));
         c0 += from_right ? -1 : 1;
         if (c0 > c || c0 == 0) {
             ++r;
@@ -158,25 +158,25 @@ void for_each_pie_series(ChartState& st, F f) {
 }
 
 void paint_pie_label(ChartState& st, Canvas& out, int j, long long cx, long long ly) {
-    if (st.X1p == -1 || j >= static_cast<int>(st.X.size())) return;
+    if (st.x.X1p == -1 || j >= static_cast<int>(st.X.size())) return;
     const std::string& label = st.X[static_cast<std::size_t>(j)];
     if (label.empty() || label[0] == '|') return;
     const double chars = static_cast<double>(label.size());
-    const TextStyle style{st.Xitalic, st.Xbold, st.Xsize, st.Xfont, st.Xcolor, st.Xbgcolor};
+    const TextStyle style{st.x.Xitalic, st.x.Xbold, st.x.Xsize, st.x.Xfont, st.x.Xcolor, st.x.Xbgcolor};
     const int x = clamp_to_int(cx);
     const int y = clamp_to_int(ly);
-    if (st.Xgrad == 0) {
-        const Rect box{round_to_int(static_cast<double>(cx) - 0.3 * 0.7 * chars * st.Xsize), y,
-                       round_to_int(chars * st.Xsize * 0.7), clamp_to_int(label_height(st))};
+    if (st.x.Xgrad == 0) {
+        const Rect box{round_to_int(static_cast<double>(cx) - 0.3 * 0.7 * chars * st.x.Xsize), y,
+                       round_to_int(chars * st.x.Xsize * 0.7), clamp_to_int(label_height(st))};
         out.text_box(TextRole::CategoryLabel, box, Align::Center, style, label);
         return;
     }
     int x1, y1, x2, y2;
     Align align;
-    if (st.Xgrad >= 1 && st.Xgrad <= 90) {
+    if (st.x.Xgrad >= 1 && st.x.Xgrad <= 90) {
         // Rising text that ends under the pie's centre.
-        const long long len = round_to_int(chars * st.Xsize * 0.7);
-        const double angle = (90 - st.Xgrad) / kDegreesPerRadian;
+        const long long len = round_to_int(chars * st.x.Xsize * 0.7);
+        const double angle = (90 - st.x.Xgrad) / kDegreesPerRadian;
         const long long dx = round_to_int(static_cast<double>(len) * std::sin(angle));
         const long long dy = round_to_int(static_cast<double>(len) * std::cos(angle));
         x1 = clamp_to_int(cx - dx);
@@ -184,10 +184,10 @@ void paint_pie_label(ChartState& st, Canvas& out, int j, long long cx, long long
         x2 = x;
         y2 = y;
         align = Align::Right;
-    } else if (st.Xgrad >= 91 && st.Xgrad <= 180) {
+    } else if (st.x.Xgrad >= 91 && st.x.Xgrad <= 180) {
         // Falling text that starts under the pie's centre.
-        const long long len = truncate_to_int(chars * st.Xsize * 0.7);
-        const double angle = (st.Xgrad - 90) / kDegreesPerRadian;
+        const long long len = truncate_to_int(chars * st.x.Xsize * 0.7);
+        const double angle = (st.x.Xgrad - 90) / kDegreesPerRadian;
         const long long dx = round_to_int(static_cast<double>(len) * std::sin(angle));
         const long long dy = round_to_int(static_cast<double>(len) * std::cos(angle));
         x1 = x;
@@ -227,7 +227,7 @@ void paint_pie(ChartState& st, Canvas& out, int j, const PieBox& box, int start_
             round_to_int((static_cast<double>(next) - static_cast<double>(sum)) * per_unit);
         sum = next;
         const SeriesRecord& rec = axis.rec[s];
-        out.sector(Sector{st.Awidth, st.Aheight, {clamp_to_int(cx), clamp_to_int(cy)},
+        out.sector(Sector{st.area.Awidth, st.area.Aheight, {clamp_to_int(cx), clamp_to_int(cy)},
                           clamp_to_int(r), 90 - static_cast<long long>(start_angle) - used,
                           -sweep, Paint{rec.color2, rec.color1, {}},
                           Tags{rec.id, rec.url, rec.text}});
@@ -241,8 +241,8 @@ void paint_pie(ChartState& st, Canvas& out, int j, const PieBox& box, int start_
 
 std::vector<PieBox> lay_out_pies(const ChartState& st, int n, char variant) {
     if (n < 1) return {};
-    const long long w = static_cast<long long>(st.Awidth) - st.Cleft - st.Cright;
-    const long long h = static_cast<long long>(st.Aheight) - st.Ctop - st.Cbottom;
+    const long long w = static_cast<long long>(st.area.Awidth) - st.plot.Cleft - st.plot.Cright;
+    const long long h = static_cast<long long>(st.area.Aheight) - st.plot.Ctop - st.plot.Cbottom;
     if (n == 1) return one_pie(st, w, h);
     if (variant == '2' || variant == '4') return by_columns(st, n, w, h, variant == '4');
     return by_rows(st, n, w, h, variant == '3');
@@ -266,7 +266,7 @@ void paint_pies(ChartState& st, Canvas& out) {
         ++count;
         pies = std::max(pies, last_position(rec) + 1);
     });
-    st.kolP += count;
+    st.drawing.kolP += count;
     if (count == 0) return;
 
     const std::vector<PieBox> boxes = lay_out_pies(st, pies, variant);

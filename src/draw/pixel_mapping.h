@@ -17,7 +17,7 @@ namespace qp {
 class XMapping {
 public:
     explicit XMapping(const ChartState& st)
-        : step_(st.Xstepm), middle_(st.dXstepm), origin_(static_cast<double>(st.Cleft) + st.Aleft) {}
+        : step_(st.drawing.Xstepm), middle_(st.drawing.dXstepm), origin_(static_cast<double>(st.plot.Cleft) + st.area.Aleft) {}
 
     int operator()(int i) const {
         // The product of an index (below 2^29) and a float is exact in double.
@@ -40,7 +40,7 @@ public:
         : max_(axis.max),
           min_(axis.min),
           height_(plot_height(st)),
-          top_(static_cast<long long>(st.Ctop) + st.Atop),
+          top_(static_cast<long long>(st.plot.Ctop) + st.area.Atop),
           flat_(axis.max == axis.min),
           scale_(flat_ ? 0.0 : height_ / (max_ - min_)) {}
 

@@ -12,20 +12,20 @@ namespace qp {
 
 
 inline int plot_left(const ChartState& st) {
-    return clamp_to_int(static_cast<long long>(st.Aleft) + st.Cleft);
+    return clamp_to_int(static_cast<long long>(st.area.Aleft) + st.plot.Cleft);
 }
 inline int plot_right(const ChartState& st) {
-    return clamp_to_int(static_cast<long long>(st.Aleft) + st.Awidth - st.Cright);
+    return clamp_to_int(static_cast<long long>(st.area.Aleft) + st.area.Awidth - st.plot.Cright);
 }
 inline int plot_top(const ChartState& st) {
-    return clamp_to_int(static_cast<long long>(st.Atop) + st.Ctop);
+    return clamp_to_int(static_cast<long long>(st.area.Atop) + st.plot.Ctop);
 }
 inline int plot_bottom(const ChartState& st) {
-    return clamp_to_int(static_cast<long long>(st.Atop) + st.Aheight - st.Cbottom);
+    return clamp_to_int(static_cast<long long>(st.area.Atop) + st.area.Aheight - st.plot.Cbottom);
 }
 // H, the plot height.
 inline int plot_height(const ChartState& st) {
-    return clamp_to_int(static_cast<long long>(st.Aheight) - st.Ctop - st.Cbottom);
+    return clamp_to_int(static_cast<long long>(st.area.Aheight) - st.plot.Ctop - st.plot.Cbottom);
 }
 
 // Sum of pixel quantities, clamped.

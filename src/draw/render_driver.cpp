@@ -17,23 +17,23 @@ namespace {
 // Writes the standard heading or copies the heading file.  False when the
 // heading file cannot be read (logged, file error set).
 bool write_heading(ChartState& st, RunContext& run, Canvas& out) {
-    if (st.Afile_header.empty()) {
-        if (st.numAREA <= 1) {
-            out.heading(PageHeading{false, st.ONE_file == -1 && !st.Ttext.empty(), st.Ttext});
-        } else if (st.ONE_file != 1) {
-            out.heading(PageHeading{false, !st.Ttext.empty(), st.Ttext});
+    if (st.area.Afile_header.empty()) {
+        if (st.file.numAREA <= 1) {
+            out.heading(PageHeading{false, st.file.ONE_file == -1 && !st.title.Ttext.empty(), st.title.Ttext});
+        } else if (st.file.ONE_file != 1) {
+            out.heading(PageHeading{false, !st.title.Ttext.empty(), st.title.Ttext});
         }
         // A later chart of a shared page continues a page that has its heading.
         return true;
     }
     std::string contents;
-    if (!run.fs.read_text(st.Afile_header, &contents)) {
-        run.log << kRed << run.cat(Msg::File) << " " << st.Afile_header << " "
+    if (!run.fs.read_text(st.area.Afile_header, &contents)) {
+        run.log << kRed << run.cat(Msg::File) << " " << st.area.Afile_header << " "
                 << run.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
         run.file_error = 1;
         return false;
     }
-    run.log << run.cat(Msg::HeadingFileIs) << " " << st.Afile_header << "<br>\n";
+    run.log << run.cat(Msg::HeadingFileIs) << " " << st.area.Afile_header << "<br>\n";
     out.verbatim(contents);
     return true;
 }
@@ -42,7 +42,7 @@ bool write_heading(ChartState& st, RunContext& run, Canvas& out) {
 // the crossing is at an end of the scale (or the scale has no width),
 // else the crossing value's row.
 int crossing_row(const ChartState& st, const YAxis& axis) {
-    const long long top = static_cast<long long>(st.Ctop) + st.Atop;
+    const long long top = static_cast<long long>(st.plot.Ctop) + st.area.Atop;
     if (axis.max == axis.xlocate || axis.max == axis.min) return clamp_to_int(top);
     if (axis.min == axis.xlocate) return plot_bottom(st);
     // Formed in double and held in single precision before it is rounded.
@@ -72,8 +72,8 @@ struct SeriesRef {
 std::vector<SeriesRef> drawing_order(const ChartState& st) {
     std::vector<SeriesRef> refs;
     for (int axis = 1; axis <= 2; ++axis) {
-        const auto& rec = axis == 1 ? st.D1rec : st.D2rec;
-        const int num = std::min(axis == 1 ? st.D1num : st.D2num,
+        const auto& rec = axis == 1 ? st.d1.rec : st.d2.rec;
+        const int num = std::min(axis == 1 ? st.d1.num : st.d2.num,
                                  static_cast<int>(rec.size()) - 1);
         for (int s = 0; s <= num; ++s) {
             const int k = rec[static_cast<std::size_t>(s)].pornum;
@@ -87,7 +87,7 @@ std::vector<SeriesRef> drawing_order(const ChartState& st) {
 }
 
 const SeriesRecord& record(const ChartState& st, const SeriesRef& r) {
-    return (r.axis == 1 ? st.D1rec : st.D2rec)[static_cast<std::size_t>(r.index)];
+    return (r.axis == 1 ? st.d1.rec : st.d2.rec)[static_cast<std::size_t>(r.index)];
 }
 
 void paint_series(ChartState& st, Canvas& out) {
@@ -105,7 +105,7 @@ void paint_series(ChartState& st, Canvas& out) {
     for (int axis = 1; axis <= 2; ++axis) {
         DataAxis d = data_axis(st, axis);
         if (d.kolR1 == 0) continue;
-        d.Rwidth = bar_width(st.Xstepr, d.intR1, d.kolR1);
+        d.Rwidth = bar_width(st.drawing.Xstepr, d.intR1, d.kolR1);
         paint_bars(st, out, d);
     }
     // Lines and markers over them, value labels on top.
@@ -125,17 +125,17 @@ void paint_series(ChartState& st, Canvas& out) {
 void render_chart(ChartState& st, RunContext& run, Canvas& out) {
     if (!write_heading(st, run, out)) return;
 
-    if (st.Lonly == 1) {
+    if (st.legend.Lonly == 1) {
         paint_legend(st, out);
         return;
     }
 
     paint_frame(st, out);
-    if (!st.Ttext.empty()) paint_title(st, out);
+    if (!st.title.Ttext.empty()) paint_title(st, out);
 
-    st.kolP = 0;
+    st.drawing.kolP = 0;
     paint_pies(st, out);
-    if (st.kolP == st.koldata) {
+    if (st.drawing.kolP == st.koldata) {
         // Pies only: no scales and no other series.
         out.end_block();
         paint_legend(st, out);
@@ -144,14 +144,14 @@ void render_chart(ChartState& st, RunContext& run, Canvas& out) {
 
     // The plot edges and crossing rows are fixed before the scales are
     // drawn, so that the scale painters and the series share them.
-    st.Cx1 = plot_left(st);
-    st.Cx2 = plot_right(st);
-    st.Y1xrow = crossing_row(st, y_axis(st, 1));
-    st.Y2xrow = crossing_row(st, y_axis(st, 2));
+    st.drawing.Cx1 = plot_left(st);
+    st.drawing.Cx2 = plot_right(st);
+    st.drawing.Y1xrow = crossing_row(st, y_axis(st, 1));
+    st.drawing.Y2xrow = crossing_row(st, y_axis(st, 2));
 
-    if (st.Y2p == 1) {
+    if (st.y2.p == 1) {
         paint_y_axis(st, out, y_axis(st, 2));
-        if (st.Y1p == 1) paint_y_axis(st, out, y_axis(st, 1));
+        if (st.y1.p == 1) paint_y_axis(st, out, y_axis(st, 1));
     } else {
         // Draws the category axis also when the chart has no scale.
         paint_y_axis(st, out, y_axis(st, 1));
@@ -159,15 +159,15 @@ void render_chart(ChartState& st, RunContext& run, Canvas& out) {
 
     paint_series(st, out);
 
-    if (st.Y2p == 1) {
+    if (st.y2.p == 1) {
         paint_y_axis_line(st, out, y_axis(st, 2));
-        if (st.Y1p == 1) paint_y_axis_line(st, out, y_axis(st, 1));
+        if (st.y1.p == 1) paint_y_axis_line(st, out, y_axis(st, 1));
     } else {
         paint_y_axis_line(st, out, y_axis(st, 1));
     }
-    if (st.X1p == 1) {
-        const int row = st.Y1p == 1 ? st.Y1xrow : st.Y2p == 1 ? st.Y2xrow : plot_bottom(st);
-        paint_x_axis_line(st, out, {st.Cx1, row}, {st.Cx2, row});
+    if (st.x.X1p == 1) {
+        const int row = st.y1.p == 1 ? st.drawing.Y1xrow : st.y2.p == 1 ? st.drawing.Y2xrow : plot_bottom(st);
+        paint_x_axis_line(st, out, {st.drawing.Cx1, row}, {st.drawing.Cx2, row});
     }
 
     out.end_block();

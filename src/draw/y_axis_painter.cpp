@@ -32,7 +32,7 @@ bool caption_is_vertical(std::string_view text) {
 
 int tick_length(const ChartState& st) {
     // Both sides measure their ticks from the left margin.
-    return std::clamp(round_to_int(st.Cleft * 0.1), 5, 9);
+    return std::clamp(round_to_int(st.plot.Cleft * 0.1), 5, 9);
 }
 
 ScaleSide side_of(const ChartState& st, const YAxis& axis) {
@@ -44,31 +44,31 @@ ScaleSide side_of(const ChartState& st, const YAxis& axis) {
     if (axis.number == 1) {
         const int t1 = tick_length(st);
         side.calls_x_axis = true;
-        side.skip_crossing = st.X1p == 1;
+        side.skip_crossing = st.x.X1p == 1;
         side.ticks_down_from_crossing = false;
         side.major_x1 = clamp_to_int(left - t1);
         side.major_x2 = clamp_to_int(axis.grid == 1 ? right : left);
         side.minor_x1 = clamp_to_int(left - round_to_int(t1 * 0.5));
         side.minor_x2 = clamp_to_int(left);
-        side.caption_x = clamp_to_int(st.Aleft + 5LL + size / 2);
+        side.caption_x = clamp_to_int(st.area.Aleft + 5LL + size / 2);
         side.caption_align = Align::Left;
         side.label_align = Align::Right;
-        side.label_left = clamp_to_int(vertical ? st.Aleft + size + 10 : st.Aleft + 5LL);
-        side.label_width = clamp_to_int(vertical ? st.Cleft - 5LL - size - 15 : st.Cleft - 15LL);
+        side.label_left = clamp_to_int(vertical ? st.area.Aleft + size + 10 : st.area.Aleft + 5LL);
+        side.label_width = clamp_to_int(vertical ? st.plot.Cleft - 5LL - size - 15 : st.plot.Cleft - 15LL);
     } else {
         const int t2 = tick_length(st) + 1;
-        side.calls_x_axis = !(st.Y1p == 1 && st.Y1pstep == 1);
+        side.calls_x_axis = !(st.y1.p == 1 && st.y1.pstep == 1);
         side.skip_crossing = false;
         side.ticks_down_from_crossing = true;
         side.major_x1 = clamp_to_int(axis.grid == 1 ? left : right);
         side.major_x2 = clamp_to_int(right + t2);
         side.minor_x1 = clamp_to_int(right);
         side.minor_x2 = clamp_to_int(right + round_to_int(t2 * 0.5));
-        side.caption_x = clamp_to_int(static_cast<long long>(st.Aleft) + st.Awidth - 5 - size / 2);
+        side.caption_x = clamp_to_int(static_cast<long long>(st.area.Aleft) + st.area.Awidth - 5 - size / 2);
         side.caption_align = Align::Right;
         side.label_align = Align::Left;
-        side.label_left = clamp_to_int(static_cast<long long>(st.Aleft) + st.Awidth - st.Cright + 10);
-        side.label_width = clamp_to_int(vertical ? st.Cright - 5LL - size - 15 : st.Cright - 15LL);
+        side.label_left = clamp_to_int(static_cast<long long>(st.area.Aleft) + st.area.Awidth - st.plot.Cright + 10);
+        side.label_width = clamp_to_int(vertical ? st.plot.Cright - 5LL - size - 15 : st.plot.Cright - 15LL);
     }
     return side;
 }
@@ -152,7 +152,7 @@ void write_caption(const ChartState& st, Canvas& out, const YAxis& axis,
         return;
     }
     const double span = static_cast<double>(axis.size) * static_cast<double>(text.size()) * 0.7;
-    const long long top_margin = static_cast<long long>(st.Atop) + st.Ctop - axis.size;
+    const long long top_margin = static_cast<long long>(st.area.Atop) + st.plot.Ctop - axis.size;
     const int top = round_to_int(static_cast<double>(top_margin) - axis.size * 1.15 / 2 - 10);
     const int height = round_to_int(axis.size * 1.15);
     int width = 0;
@@ -160,14 +160,14 @@ void write_caption(const ChartState& st, Canvas& out, const YAxis& axis,
     if (axis.number == 1) {
         // Ends at the plot's left edge when it is narrower than the margin.
         width = round_to_int(span);
-        left = st.Aleft + 5LL;
-        if (left + width < static_cast<long long>(st.Aleft) + st.Cleft) {
-            left = static_cast<long long>(st.Aleft) + st.Cleft - width;
+        left = st.area.Aleft + 5LL;
+        if (left + width < static_cast<long long>(st.area.Aleft) + st.plot.Cleft) {
+            left = static_cast<long long>(st.area.Aleft) + st.plot.Cleft - width;
         }
     } else {
         // Starts at the plot's right edge at the latest.
         width = truncate_to_int(span);
-        left = static_cast<long long>(st.Aleft) + st.Awidth - width - 5;
+        left = static_cast<long long>(st.area.Aleft) + st.area.Awidth - width - 5;
         if (plot_right(st) < left) left = plot_right(st);
     }
     out.text_box(TextRole::YCaption, Rect{clamp_to_int(left), top, width, height},

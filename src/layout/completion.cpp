@@ -104,47 +104,47 @@ void normalize_color(std::string& color) {
 
 void complete_fields(ChartState& st) {
     // Area.
-    default_int(st.Awidth, 400);
-    default_int(st.Aheight, 400);
-    default_text(st.Abgcolor, "white");
-    normalize_color(st.Abgcolor);
+    default_int(st.area.Awidth, 400);
+    default_int(st.area.Aheight, 400);
+    default_text(st.area.Abgcolor, "white");
+    normalize_color(st.area.Abgcolor);
 
     // Border, only when the chart has one.
-    if (st.B == 1) {
-        default_int(st.Bwidth, 1);
-        default_text(st.Bcolor, "black");
-        normalize_color(st.Bcolor);
+    if (st.border.B == 1) {
+        default_int(st.border.Bwidth, 1);
+        default_text(st.border.Bcolor, "black");
+        normalize_color(st.border.Bcolor);
     }
 
     // Plot margins not given take a tenth of the area.
-    const int side = truncate_to_int(static_cast<double>(st.Awidth) * 0.1);
-    const int upright = truncate_to_int(static_cast<double>(st.Aheight) * 0.1);
-    if (st.Cleft == -1) st.Cleft = side;
-    if (st.Cright == -1) st.Cright = side;
-    if (st.Ctop == -1) st.Ctop = upright;
-    if (st.Cbottom == -1) st.Cbottom = upright;
+    const int side = truncate_to_int(static_cast<double>(st.area.Awidth) * 0.1);
+    const int upright = truncate_to_int(static_cast<double>(st.area.Aheight) * 0.1);
+    if (st.plot.Cleft == -1) st.plot.Cleft = side;
+    if (st.plot.Cright == -1) st.plot.Cright = side;
+    if (st.plot.Ctop == -1) st.plot.Ctop = upright;
+    if (st.plot.Cbottom == -1) st.plot.Cbottom = upright;
 
     // Title.
-    default_int(st.Tsize, 18);
-    default_text(st.Tfont, "Arial");
-    default_text(st.Tcolor, "black");
-    normalize_color(st.Tcolor);
-    normalize_color(st.Tbgcolor);
+    default_int(st.title.Tsize, 18);
+    default_text(st.title.Tfont, "Arial");
+    default_text(st.title.Tcolor, "black");
+    normalize_color(st.title.Tcolor);
+    normalize_color(st.title.Tbgcolor);
 
     // X axis, whether or not the chart has an X record.
-    default_int(st.Xsize, 14);
-    if (st.Xgrad == 180) st.Xgrad = 0;
-    default_text(st.Xfont, "Arial");
-    default_text(st.Xgcolor, "black");
-    normalize_color(st.Xgcolor);
-    complete_axis_width(st.Xwidth);
-    default_text(st.Xcolor, "black");
-    normalize_color(st.Xcolor);
-    normalize_color(st.Xbgcolor);
+    default_int(st.x.Xsize, 14);
+    if (st.x.Xgrad == 180) st.x.Xgrad = 0;
+    default_text(st.x.Xfont, "Arial");
+    default_text(st.x.Xgcolor, "black");
+    normalize_color(st.x.Xgcolor);
+    complete_axis_width(st.x.Xwidth);
+    default_text(st.x.Xcolor, "black");
+    normalize_color(st.x.Xcolor);
+    normalize_color(st.x.Xbgcolor);
 
     // Without labels of its own the X axis counts its positions from 1;
     // Xi stays for the series finishing to raise.
-    if (st.Xi == -1) {
+    if (st.x.Xi == -1) {
         char digits[16];
         for (std::size_t i = 0; i < st.X.size(); ++i) {
             auto end = std::to_chars(digits, digits + sizeof digits, i + 1).ptr;
@@ -165,47 +165,47 @@ void complete_legend(ChartState& st) {
     // Position: in the page flow the legend starts under the chart at its
     // left edge; a placed chart gets its legend just right of the area, level
     // with the top of the plot rectangle.
-    if (st.Atop == -1) {
-        if (st.Lleft == -1) st.Lleft = st.Aleft;
+    if (st.area.Atop == -1) {
+        if (st.legend.Lleft == -1) st.legend.Lleft = st.area.Aleft;
     } else {
-        if (st.Lleft == -1) st.Lleft = sum_clamped(st.Aleft, st.Awidth);
-        if (st.Ltop == -1) st.Ltop = sum_clamped(st.Atop, st.Ctop, st.Bwidth);
+        if (st.legend.Lleft == -1) st.legend.Lleft = sum_clamped(st.area.Aleft, st.area.Awidth);
+        if (st.legend.Ltop == -1) st.legend.Ltop = sum_clamped(st.area.Atop, st.plot.Ctop, st.border.Bwidth);
     }
 
     // Columns and rows: enough cells for every entry.
-    if (st.Lcols == 0 && st.Lrows == 0) {
-        st.Lcols = 1;
-        st.Lrows = st.Lgnum;
-    } else if (st.Lcols == 0) {
-        st.Lcols = ceil_div(st.Lgnum, st.Lrows);
+    if (st.legend.Lcols == 0 && st.legend.Lrows == 0) {
+        st.legend.Lcols = 1;
+        st.legend.Lrows = st.legend.Lgnum;
+    } else if (st.legend.Lcols == 0) {
+        st.legend.Lcols = ceil_div(st.legend.Lgnum, st.legend.Lrows);
     } else {
-        st.Lrows = ceil_div(st.Lgnum, st.Lcols);
+        st.legend.Lrows = ceil_div(st.legend.Lgnum, st.legend.Lcols);
     }
 
-    if (st.Lcolor.empty()) st.Lcolor = st.Ccolor.empty() ? st.Abgcolor : st.Ccolor;
+    if (st.legend.Lcolor.empty()) st.legend.Lcolor = st.plot.Ccolor.empty() ? st.area.Abgcolor : st.plot.Ccolor;
 
-    default_int(st.Lfsize, 14);
-    default_text(st.Lfont, "Arial");
-    default_text(st.Lfcolor, "black");
-    normalize_color(st.Lfcolor);
+    default_int(st.legend.Lfsize, 14);
+    default_text(st.legend.Lfont, "Arial");
+    default_text(st.legend.Lfcolor, "black");
+    normalize_color(st.legend.Lfcolor);
 
-    default_int(st.Lbwidth, 1);
-    default_text(st.Lbcolor, "black");
-    normalize_color(st.Lbcolor);
+    default_int(st.legend.Lbwidth, 1);
+    default_text(st.legend.Lbcolor, "black");
+    normalize_color(st.legend.Lbcolor);
 
-    if (st.Lcols > 1 && st.Lcols > st.Lgnum) st.Lcols = st.Lgnum;
+    if (st.legend.Lcols > 1 && st.legend.Lcols > st.legend.Lgnum) st.legend.Lcols = st.legend.Lgnum;
 
     // Size: each column holds a sample (40 pixels) and the longest text; each
     // row is a line of text with a little air; the frame on both sides.
     // Each size is formed in double and rounded once.
-    const double frame = 2.0 * static_cast<double>(st.Lbwidth);
-    if (st.Lwidth == 0) {
-        const double column = static_cast<double>(st.Lmaxtext) * st.Lfsize * 0.55 + 40.0;
-        st.Lwidth = truncate_to_int(static_cast<double>(round_to_int(st.Lcols * column)) + frame);
+    const double frame = 2.0 * static_cast<double>(st.legend.Lbwidth);
+    if (st.legend.Lwidth == 0) {
+        const double column = static_cast<double>(st.legend.Lmaxtext) * st.legend.Lfsize * 0.55 + 40.0;
+        st.legend.Lwidth = truncate_to_int(static_cast<double>(round_to_int(st.legend.Lcols * column)) + frame);
     }
-    if (st.Lheight == 0) {
-        const double row = round_to_int(static_cast<double>(st.Lfsize) * 1.15 + 5.0);
-        st.Lheight = truncate_to_int(row * st.Lrows + frame);
+    if (st.legend.Lheight == 0) {
+        const double row = round_to_int(static_cast<double>(st.legend.Lfsize) * 1.15 + 5.0);
+        st.legend.Lheight = truncate_to_int(row * st.legend.Lrows + frame);
     }
 }
 

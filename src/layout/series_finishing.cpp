@@ -102,7 +102,7 @@ void measure_ranges(ChartState& st, RunContext* run) {
             axis_has_data = true;
         }
     }
-    st.Xi = std::max(st.Xi, longest);
+    st.x.Xi = std::max(st.x.Xi, longest);
 }
 
 // Turns the stacked series of one axis that `selected` picks into running
@@ -132,7 +132,7 @@ bool stack_axis(DataAxis& d, int columns, Select selected) {
 }
 
 void stack_series(ChartState& st) {
-    const int columns = std::clamp(st.Xi, 0, kValueColumns);
+    const int columns = std::clamp(st.x.Xi, 0, kValueColumns);
     for (std::string_view tip : kStackedTips) {
         for (int axis = 1; axis <= 2; ++axis) {
             DataAxis d = data_axis(st, axis);
@@ -191,8 +191,8 @@ void settle_legend_entry(ChartState& st, SeriesRecord& rec) {
     if (!rec.text.empty() && rec.text[0] == '^') return;
     if (type_letter(rec) == 'V' || rec.text.empty()) return;
     rec.inlegend = 1;
-    ++st.Lgnum;
-    st.Lmaxtext = std::max(st.Lmaxtext, legend_label_length(rec.text));
+    ++st.legend.Lgnum;
+    st.legend.Lmaxtext = std::max(st.legend.Lmaxtext, legend_label_length(rec.text));
 }
 
 // Bars of an axis form one group when stacked, else one group per series;
@@ -225,20 +225,20 @@ std::string series_id(const std::string& chart_id, int ordinal) {
 }  // namespace
 
 void finish_series(ChartState& st, RunContext& run) {
-    if (st.D1num < 0 && st.D2num < 0) {
+    if (st.d1.num < 0 && st.d2.num < 0) {
         report_message(run, Msg::DataMiss);
         return;
     }
 
-    st.D1min = st.D1max = st.D2min = st.D2max = 0;
-    st.kolR2_D1 = st.kolR2_D2 = -1;
+    st.d1.min = st.d1.max = st.d2.min = st.d2.max = 0;
+    st.d1.kolR2 = st.d2.kolR2 = -1;
     measure_ranges(st, &run);
     stack_series(st);
     measure_ranges(st, nullptr);
 
     for (int axis = 1; axis <= 2; ++axis) {
         DataAxis d = data_axis(st, axis);
-        for (int i = 0; i < series_count(d); ++i) default_size(d.rec[static_cast<std::size_t>(i)], st.Aheight);
+        for (int i = 0; i < series_count(d); ++i) default_size(d.rec[static_cast<std::size_t>(i)], st.area.Aheight);
     }
     for (int axis = 1; axis <= 2; ++axis) {
         DataAxis d = data_axis(st, axis);
@@ -256,7 +256,7 @@ void finish_series(ChartState& st, RunContext& run) {
 
     // Several bar groups need the X positions inside the cells; bars stand
     // on the value 0 unless the scale says where the X axis crosses it.
-    if (st.kolR1_D1 > 1 || st.kolR1_D2 > 1) st.XYcross = -1;
+    if (st.d1.kolR1 > 1 || st.d2.kolR1 > 1) st.x.XYcross = -1;
     for (int axis = 1; axis <= 2; ++axis) {
         DataAxis d = data_axis(st, axis);
         if (d.kolR1 != 0 && d.y.pxlocate == -1) {
@@ -265,12 +265,12 @@ void finish_series(ChartState& st, RunContext& run) {
         }
     }
 
-    if (!st.Aid.empty()) {
+    if (!st.area.Aid.empty()) {
         for (int axis = 1; axis <= 2; ++axis) {
             DataAxis d = data_axis(st, axis);
             for (int i = 0; i < series_count(d); ++i) {
                 SeriesRecord& rec = d.rec[static_cast<std::size_t>(i)];
-                rec.id = series_id(st.Aid, rec.pornum);
+                rec.id = series_id(st.area.Aid, rec.pornum);
             }
         }
     }

@@ -61,14 +61,11 @@ struct SeriesRecord {
 
 using ValueRow = std::array<float, kValueColumns>;
 
-struct ChartState {
-    // A chart state at its defaults, with its tables allocated.
-    ChartState();
-    // The same without allocating the tables (used by set_defaults).
-    struct NoTables {};
-    explicit ChartState(NoTables) {}
+// Each group below holds the fields one record gives, with their defaults,
+// so that a record starts from a fresh group by assignment.
 
-    // Area (AREA)
+// The chart's place, size, background and files (AREA).
+struct Area {
     int Aleft = 0;
     int Atop = -1;
     int Awidth = 400;
@@ -79,24 +76,35 @@ struct ChartState {
     std::string Afile_output;
     std::string Afile_header;
     std::string Afile_footer;
-    int ONE_file = -1;   // not reset by set_defaults
-    int numAREA = 0;     // not reset by set_defaults
+};
 
-    // Border (BORDER)
+// The chart description file's page rule and chart count: kept from chart
+// to chart of one file.
+struct FileCharts {
+    int ONE_file = -1;
+    int numAREA = 0;
+};
+
+// The border (BORDER).
+struct Border {
     int B = -1;
     int Bwidth = 1;
     std::string Bcolor = "black";
     int Bshadow = -1;
     int Bround = -1;
+};
 
-    // Plot rectangle (PLOT)
+// The plot rectangle's margins and background (PLOT).
+struct Plot {
     int Cleft = -1;
     int Cright = -1;
     int Ctop = -1;
     int Cbottom = -1;
     std::string Ccolor;
+};
 
-    // Title (TITLE)
+// The title (TITLE).
+struct Title {
     int Tsize = 18;
     std::string Tfont = "Arial";
     std::string Tcolor = "black";
@@ -104,8 +112,11 @@ struct ChartState {
     std::string Titalic = "normal";
     std::string Ttext;
     std::string Tbgcolor;
+};
 
-    // Legend (LEGEND)
+// The legend (LEGEND), with the entry count and longest text that the
+// series finishing adds.
+struct Legend {
     int Lp = -1;
     int Lgrid = -1;
     int Lonly = -1;
@@ -128,8 +139,10 @@ struct ChartState {
     int Lround = -1;
     int Lgnum = 0;
     int Lmaxtext = 0;
+};
 
-    // X axis (X)
+// The category axis (X) without its label table.
+struct XAxis {
     int X1p = -1;
     int Xgrid = -1;
     int XYcross = -1;
@@ -144,73 +157,49 @@ struct ChartState {
     std::string Xtext;
     std::string Xbgcolor;
     int Xi = -1;
-    std::vector<std::string> X;   // kMaxXLabels entries
-    float Xstepr = 0;
-    float Xstepm = 0;
-    float dXstepm = 0;
+};
 
-    // Y1 scale (Y1)
-    int Y1p = -1;
-    int Y1grid = -1;
-    int Y1width = 1;
-    std::string Y1gcolor = "black";
-    int Y1pmin = -1;
-    float Y1min = 0;
-    int Y1pmax = -1;
-    float Y1max = 0;
-    int Y1pstep = -1;
-    float Y1step = 0;
-    std::string Y1sstep;
-    float Y1substep = 0;
-    int Y1pxlocate = -1;
-    float Y1xlocate = 0;
-    int Y1size = 14;
-    std::string Y1font = "Arial";
-    std::string Y1color = "black";
-    std::string Y1bold = "normal";
-    std::string Y1italic = "normal";
-    std::string Y1text;
-    std::string Y1bgcolor;
+// One value scale (Y1 or Y2); the fields keep the record's names without
+// their scale number (p for Y1p, pmin for Y1pmin, ...).
+struct Scale {
+    int p = -1;
+    int grid = -1;
+    int width = 1;
+    std::string gcolor = "black";
+    int pmin = -1;
+    float min = 0;
+    int pmax = -1;
+    float max = 0;
+    int pstep = -1;
+    float step = 0;
+    std::string sstep;
+    float substep = 0;
+    int pxlocate = -1;
+    float xlocate = 0;
+    int size = 14;
+    std::string font = "Arial";
+    std::string color = "black";
+    std::string bold = "normal";
+    std::string italic = "normal";
+    std::string text;
+    std::string bgcolor;
+};
 
-    // Y2 scale (Y2)
-    int Y2p = -1;
-    int Y2grid = -1;
-    int Y2width = 1;
-    std::string Y2gcolor = "black";
-    int Y2pmin = -1;
-    float Y2min = 0;
-    int Y2pmax = -1;
-    float Y2max = 0;
-    int Y2pstep = -1;
-    float Y2step = 0;
-    std::string Y2sstep;
-    float Y2substep = 0;
-    int Y2pxlocate = -1;
-    float Y2xlocate = 0;
-    int Y2size = 14;
-    std::string Y2font = "Arial";
-    std::string Y2color = "black";
-    std::string Y2bold = "normal";
-    std::string Y2italic = "normal";
-    std::string Y2text;
-    std::string Y2bgcolor;
+// The series of one axis (D1 or D2): their records and value rows (kept
+// allocated from chart to chart), the data range and the bar groups.
+struct SeriesTable {
+    int num = -1;
+    std::vector<SeriesRecord> rec;   // kMaxSeries entries
+    std::vector<ValueRow> val;       // kMaxSeries rows
+    float min = 0;
+    float max = 0;
+    int kolR1 = 0;
+    int kolR2 = -1;
+    int intR1 = 100;
+};
 
-    // Data series (D1, D2)
-    int koldata = 0;
-    int D1num = -1;
-    int D2num = -1;
-    std::vector<SeriesRecord> D1rec;   // kMaxSeries entries
-    std::vector<SeriesRecord> D2rec;   // kMaxSeries entries
-    std::vector<ValueRow> D1val;       // kMaxSeries rows
-    std::vector<ValueRow> D2val;       // kMaxSeries rows
-    float D1min = 0, D1max = 0;
-    float D2min = 0, D2max = 0;
-    int kolR1_D1 = 0, kolR2_D1 = -1, intR1_D1 = 100;
-    int kolR1_D2 = 0, kolR2_D2 = -1, intR1_D2 = 100;
-    int Dmaxnum = kMaxSeries;
-    int Dmaxpoint = kMaxPoints;
-
-    // Values the renderer adds while drawing.
+// Values the renderer adds while drawing.
+struct Drawing {
     int Aleft0 = 0;
     int Atop0 = -1;
     int Cx1 = 0;
@@ -220,15 +209,49 @@ struct ChartState {
     int Rwidth_D1 = 0;
     int Rwidth_D2 = 0;
     int kolP = 0;
+    float Xstepr = 0;
+    float Xstepm = 0;
+    float dXstepm = 0;
 };
 
-// Restores every defaulted field before a chart is read.  Leaves ONE_file,
-// numAREA and the series and value tables alone; empties the X label
-// table, so that a chart never depends on an earlier chart of the run.
+struct ChartState {
+    // A chart state at its defaults, with its tables allocated.
+    ChartState();
+    // The same without allocating the tables (used by set_defaults).
+    struct NoTables {};
+    explicit ChartState(NoTables) {}
+
+    Area area;
+    FileCharts file;     // not reset by set_defaults
+    Border border;
+    Plot plot;
+    Title title;
+    Legend legend;
+    XAxis x;
+    std::vector<std::string> X;   // the X labels, kMaxXLabels entries
+    Scale y1;
+    Scale y2;
+    int koldata = 0;
+    SeriesTable d1;
+    SeriesTable d2;
+    int Dmaxnum = kMaxSeries;
+    int Dmaxpoint = kMaxPoints;
+    Drawing drawing;
+
+    Scale& scale(int number) { return number == 1 ? y1 : y2; }
+    const Scale& scale(int number) const { return number == 1 ? y1 : y2; }
+    SeriesTable& table(int number) { return number == 1 ? d1 : d2; }
+    const SeriesTable& table(int number) const { return number == 1 ? d1 : d2; }
+};
+
+// Restores every defaulted field before a chart is read.  Leaves the file's
+// page rule and chart count and the series and value tables alone; empties
+// the X label table, so that a chart never depends on an earlier chart of
+// the run.
 void set_defaults(ChartState& st);
 
-// The fields of one Y scale, by reference, so that Y1 and Y2 share one
-// code path.  `number` is 1 or 2.
+// One Y scale with the row at which the X axis crosses it, so that Y1 and
+// Y2 share one code path.  `number` is 1 or 2.
 struct YAxis {
     int number;
     int& p;

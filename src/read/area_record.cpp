@@ -11,12 +11,12 @@ namespace {
 // with one shared page it names none, with pages of their own it names one.
 // Returns the message when it does not agree.
 bool output_name_disagrees(const ChartState& st, Msg* message) {
-    if (st.numAREA == 0) return false;   // the first record decides
-    if (st.ONE_file == 1 && !st.Afile_output.empty()) {
+    if (st.file.numAREA == 0) return false;   // the first record decides
+    if (st.file.ONE_file == 1 && !st.area.Afile_output.empty()) {
         *message = Msg::OutputNameCanNotBeCoded;
         return true;
     }
-    if (st.ONE_file != 1 && st.Afile_output.empty()) {
+    if (st.file.ONE_file != 1 && st.area.Afile_output.empty()) {
         *message = Msg::OutputNameMustBeCoded;
         return true;
     }
@@ -31,7 +31,7 @@ bool check_output_field(RecordContext& rc, bool at_line_end) {
     Msg message{};
     if (!output_name_disagrees(rc.st, &message)) return false;
     rc.sc.resume_after(report_field(rc.run, rc.sc.spot(), message));
-    if (message == Msg::OutputNameCanNotBeCoded) rc.st.Afile_output.clear();
+    if (message == Msg::OutputNameCanNotBeCoded) rc.st.area.Afile_output.clear();
     return true;
 }
 
@@ -42,16 +42,16 @@ void read_area_record(RecordContext& rc) {
     ChartState& st = rc.st;
     const FieldEntry fields[] = {
         keyword("AREA"),
-        whole(st.Aleft).opens_at(0),
-        whole(st.Atop).opens_at(-1),
-        whole(st.Awidth).opens_at(0),
-        whole(st.Aheight).opens_at(0),
-        area_color(st.Abgcolor).opens_empty(),
-        identifier(st.Aid).opens_empty(),
-        file_name(st.Afile_markup).opens_empty(),
-        file_name(st.Afile_output).opens_empty().checked_by(check_output_field),
-        file_name(st.Afile_header).opens_empty(),
-        file_name(st.Afile_footer).opens_empty(),
+        whole(st.area.Aleft).opens_at(0),
+        whole(st.area.Atop).opens_at(-1),
+        whole(st.area.Awidth).opens_at(0),
+        whole(st.area.Aheight).opens_at(0),
+        area_color(st.area.Abgcolor).opens_empty(),
+        identifier(st.area.Aid).opens_empty(),
+        file_name(st.area.Afile_markup).opens_empty(),
+        file_name(st.area.Afile_output).opens_empty().checked_by(check_output_field),
+        file_name(st.area.Afile_header).opens_empty(),
+        file_name(st.area.Afile_footer).opens_empty(),
     };
     if (read_fields(rc, fields) == RecordEnd::Reported) return;
     // Checked again at the record's end, so that a record that stops
@@ -66,19 +66,19 @@ void read_stencil_area_record(RecordContext& rc) {
     // A stencil's AREA gives only the place, size and background; an empty
     // field keeps the record-start value and the file fields are ignored.
     ChartState& st = rc.st;
-    const ChartState fresh(ChartState::NoTables{});
-    st.Aleft = fresh.Aleft;
-    st.Atop = fresh.Atop;
-    st.Awidth = fresh.Awidth;
-    st.Aheight = fresh.Aheight;
-    st.Abgcolor = fresh.Abgcolor;
+    const Area fresh;
+    st.area.Aleft = fresh.Aleft;
+    st.area.Atop = fresh.Atop;
+    st.area.Awidth = fresh.Awidth;
+    st.area.Aheight = fresh.Aheight;
+    st.area.Abgcolor = fresh.Abgcolor;
     const FieldEntry fields[] = {
         keyword("AREA"),
-        whole(st.Aleft).stored_on_close(),
-        whole(st.Atop).stored_on_close(),
-        whole(st.Awidth).stored_on_close(),
-        whole(st.Aheight).stored_on_close(),
-        area_color(st.Abgcolor),
+        whole(st.area.Aleft).stored_on_close(),
+        whole(st.area.Atop).stored_on_close(),
+        whole(st.area.Awidth).stored_on_close(),
+        whole(st.area.Aheight).stored_on_close(),
+        area_color(st.area.Abgcolor),
     };
     read_fields(rc, fields);
 }

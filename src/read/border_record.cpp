@@ -5,18 +5,13 @@ namespace qp {
 
 void read_border_record(RecordContext& rc) {
     ChartState& st = rc.st;
-    const ChartState fresh(ChartState::NoTables{});
-    st.B = fresh.B;
-    st.Bwidth = fresh.Bwidth;
-    st.Bcolor = fresh.Bcolor;
-    st.Bshadow = fresh.Bshadow;
-    st.Bround = fresh.Bround;
+    st.border = Border{};   // the record starts from its defaults
     const FieldEntry fields[] = {
         keyword("BORDER"),
-        whole(st.Bwidth).opens_at(0),
-        color(st.Bcolor),   // an empty colour keeps "black"
-        flag("SHADOW", st.Bshadow, WordForm::Border),
-        flag("ROUND", st.Bround, WordForm::Border),
+        whole(st.border.Bwidth).opens_at(0),
+        color(st.border.Bcolor),   // an empty colour keeps "black"
+        flag("SHADOW", st.border.Bshadow, WordForm::Border),
+        flag("ROUND", st.border.Bround, WordForm::Border),
     };
     read_fields(rc, fields);
 }

@@ -26,10 +26,10 @@ struct RecordEntry {
 };
 
 constexpr std::array<RecordEntry, 7> kRecords{{
-    {'B', read_border_record, nullptr, [](ChartState& st) { st.B = 1; }},
+    {'B', read_border_record, nullptr, [](ChartState& st) { st.border.B = 1; }},
     {'P', read_plot_record, nullptr, nullptr},
     {'T', read_title_record, nullptr, nullptr},
-    {'L', read_legend_record, nullptr, [](ChartState& st) { st.Lp = 1; }},
+    {'L', read_legend_record, nullptr, [](ChartState& st) { st.legend.Lp = 1; }},
     {'X', read_x_record, nullptr, nullptr},
     {'Y', read_y_record, nullptr, nullptr},
     {'D', read_series_record, [](ChartState& st) { st.koldata += 1; }, nullptr},
@@ -92,11 +92,11 @@ void RecordScanner::read_area(FileKind kind) {
         read_stencil_area_record(rc);
         return;
     }
-    if (st_.numAREA == 0) {
+    if (st_.file.numAREA == 0) {
         read_area_record(rc);
-        st_.numAREA += 1;
-        st_.ONE_file = st_.Afile_output.empty() ? 1 : -1;
-        if (!st_.Afile_markup.empty()) read_stencil(StencilVariant::FirstArea);
+        st_.file.numAREA += 1;
+        st_.file.ONE_file = st_.area.Afile_output.empty() ? 1 : -1;
+        if (!st_.area.Afile_markup.empty()) read_stencil(StencilVariant::FirstArea);
         return;
     }
     // A later AREA record closes the chart read so far.
@@ -104,12 +104,12 @@ void RecordScanner::read_area(FileKind kind) {
     sink_->end_chart();
     set_defaults(st_);
     read_area_record(rc);
-    if (!st_.Afile_markup.empty()) read_stencil(StencilVariant::LaterArea);
-    st_.numAREA += 1;
+    if (!st_.area.Afile_markup.empty()) read_stencil(StencilVariant::LaterArea);
+    st_.file.numAREA += 1;
 }
 
 void RecordScanner::read_stencil(StencilVariant variant) {
-    const std::string& name = st_.Afile_markup;
+    const std::string& name = st_.area.Afile_markup;
     // A name with a drive letter stands as it is; any other is looked for
     // in the input directory.
     const std::string path = (name.size() >= 2 && name[1] == ':') ? name : run_.input_dir + name;
@@ -146,7 +146,7 @@ void RecordScanner::read_stencil(StencilVariant variant) {
 
 void read_chart_description(ChartState& st, RunContext& run, Scanner& sc, ChartSink& sink) {
     set_defaults(st);
-    st.ONE_file = -1;
+    st.file.ONE_file = -1;
     RecordScanner(st, run, sc, &sink).read_lines(FileKind::ChartDescription);
 }
 

@@ -7,8 +7,8 @@
 //
 //     const FieldEntry fields[] = {
 //         keyword("PLOT"),
-//         whole(st.Cleft), whole(st.Cright), whole(st.Ctop), whole(st.Cbottom),
-//         color(st.Ccolor).opens_empty(),
+//         whole(st.plot.Cleft), whole(st.plot.Cright), whole(st.plot.Ctop), whole(st.plot.Cbottom),
+//         color(st.plot.Ccolor).opens_empty(),
 //     };
 //     read_fields(rc, fields);
 //

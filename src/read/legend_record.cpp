@@ -5,49 +5,27 @@ namespace qp {
 
 void read_legend_record(RecordContext& rc) {
     ChartState& st = rc.st;
-    const ChartState fresh(ChartState::NoTables{});
-    st.Lp = fresh.Lp;
-    st.Lgrid = fresh.Lgrid;
-    st.Lonly = fresh.Lonly;
-    st.Lleft = fresh.Lleft;
-    st.Ltop = fresh.Ltop;
-    st.Lwidth = fresh.Lwidth;
-    st.Lheight = fresh.Lheight;
-    st.Lcolor = fresh.Lcolor;
-    st.Lcols = fresh.Lcols;
-    st.Lrows = fresh.Lrows;
-    st.Lfsize = fresh.Lfsize;
-    st.Lfont = fresh.Lfont;
-    st.Lfcolor = fresh.Lfcolor;
-    st.Lbold = fresh.Lbold;
-    st.Litalic = fresh.Litalic;
-    st.Lmaxtext = fresh.Lmaxtext;
-    st.Lborder = fresh.Lborder;
-    st.Lbwidth = fresh.Lbwidth;
-    st.Lbcolor = fresh.Lbcolor;
-    st.Lshadow = fresh.Lshadow;
-    st.Lround = fresh.Lround;
-    st.Lgnum = fresh.Lgnum;
+    st.legend = Legend{};   // the record starts from its defaults
     // The legend has a frame as soon as a border width digit, a shadow or a
     // round word is written.
     const FieldEntry fields[] = {
-        legend_keyword(st.Lgrid, st.Lonly),
-        whole(st.Lleft),
-        whole(st.Ltop),
-        whole(st.Lwidth).opens_at(0),
-        whole(st.Lheight).opens_at(0),
-        color(st.Lcolor).opens_empty(),
-        whole(st.Lcols).opens_at(0),
-        whole(st.Lrows).opens_at(0),
-        whole(st.Lfsize).opens_at(0),
-        text(st.Lfont, kLegendFontMax).opens_empty(),
-        color(st.Lfcolor).opens_empty(),
-        flag("BOLD", st.Lbold, "bold"),
-        flag("ITALIC", st.Litalic, "italic"),
-        whole(st.Lbwidth).opens_at(0).also_setting(st.Lborder),
-        color(st.Lbcolor).opens_empty(),
-        flag("SHADOW", st.Lshadow).also_setting(st.Lborder),
-        flag("ROUND", st.Lround).also_setting(st.Lborder),
+        legend_keyword(st.legend.Lgrid, st.legend.Lonly),
+        whole(st.legend.Lleft),
+        whole(st.legend.Ltop),
+        whole(st.legend.Lwidth).opens_at(0),
+        whole(st.legend.Lheight).opens_at(0),
+        color(st.legend.Lcolor).opens_empty(),
+        whole(st.legend.Lcols).opens_at(0),
+        whole(st.legend.Lrows).opens_at(0),
+        whole(st.legend.Lfsize).opens_at(0),
+        text(st.legend.Lfont, kLegendFontMax).opens_empty(),
+        color(st.legend.Lfcolor).opens_empty(),
+        flag("BOLD", st.legend.Lbold, "bold"),
+        flag("ITALIC", st.legend.Litalic, "italic"),
+        whole(st.legend.Lbwidth).opens_at(0).also_setting(st.legend.Lborder),
+        color(st.legend.Lbcolor).opens_empty(),
+        flag("SHADOW", st.legend.Lshadow).also_setting(st.legend.Lborder),
+        flag("ROUND", st.legend.Lround).also_setting(st.legend.Lborder),
     };
     read_fields(rc, fields);
 }

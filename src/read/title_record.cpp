@@ -5,23 +5,16 @@ namespace qp {
 
 void read_title_record(RecordContext& rc) {
     ChartState& st = rc.st;
-    const ChartState fresh(ChartState::NoTables{});
-    st.Tsize = fresh.Tsize;
-    st.Tfont = fresh.Tfont;
-    st.Tcolor = fresh.Tcolor;
-    st.Tbold = fresh.Tbold;
-    st.Titalic = fresh.Titalic;
-    st.Ttext = fresh.Ttext;
-    st.Tbgcolor = fresh.Tbgcolor;
+    st.title = Title{};   // the record starts from its defaults
     const FieldEntry fields[] = {
         keyword("TITLE"),
-        whole(st.Tsize).opens_at(0),
-        text(st.Tfont, kFontMax).opens_empty(),
-        color(st.Tcolor).opens_empty(),
-        flag("BOLD", st.Tbold, "bold"),
-        flag("ITALIC", st.Titalic, "italic"),
-        text(st.Ttext, kTitleMax).opens_empty(),
-        color(st.Tbgcolor).opens_empty(),
+        whole(st.title.Tsize).opens_at(0),
+        text(st.title.Tfont, kFontMax).opens_empty(),
+        color(st.title.Tcolor).opens_empty(),
+        flag("BOLD", st.title.Tbold, "bold"),
+        flag("ITALIC", st.title.Titalic, "italic"),
+        text(st.title.Ttext, kTitleMax).opens_empty(),
+        color(st.title.Tbgcolor).opens_empty(),
     };
     read_fields(rc, fields);
 }

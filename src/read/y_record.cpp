@@ -8,31 +8,6 @@ namespace {
 
 inline constexpr int kCaptionMax = 99;
 
-// Gives every field of a scale its default.
-void reset_scale(YAxis y, YAxis fresh) {
-    y.p = fresh.p;
-    y.grid = fresh.grid;
-    y.width = fresh.width;
-    y.gcolor = fresh.gcolor;
-    y.pmin = fresh.pmin;
-    y.min = fresh.min;
-    y.pmax = fresh.pmax;
-    y.max = fresh.max;
-    y.pstep = fresh.pstep;
-    y.step = fresh.step;
-    y.sstep = fresh.sstep;
-    y.substep = fresh.substep;
-    y.pxlocate = fresh.pxlocate;
-    y.xlocate = fresh.xlocate;
-    y.size = fresh.size;
-    y.font = fresh.font;
-    y.color = fresh.color;
-    y.bold = fresh.bold;
-    y.italic = fresh.italic;
-    y.text = fresh.text;
-    y.bgcolor = fresh.bgcolor;
-}
-
 void read_scale(RecordContext& rc, YAxis y) {
     const FieldEntry fields[] = {
         y_mark(y.grid),
@@ -60,9 +35,8 @@ void read_y_record(RecordContext& rc) {
     const int c = rc.sc.next_char();
     if (c == '1' || c == '2') {
         const int number = c - '0';
-        ChartState fresh(ChartState::NoTables{});
+        rc.st.scale(number) = Scale{};   // the record starts from its defaults
         YAxis y = y_axis(rc.st, number);
-        reset_scale(y, y_axis(fresh, number));
         y.p = 1;
         read_scale(rc, y);
         return;

@@ -20,12 +20,12 @@ TEST(Completion, FieldsLeftEmptyTakeTheirDefaults) {
     // An AREA record with an empty width field, a PLOT record that gives
     // only the left margin, a BORDER record without width, an X angle of 180.
     ChartState st;
-    st.Awidth = 0, st.Aheight = 305, st.Cleft = 25, st.B = 1, st.Bwidth = 0, st.Xgrad = 180, st.Xwidth = 9;
+    st.area.Awidth = 0, st.area.Aheight = 305, st.plot.Cleft = 25, st.border.B = 1, st.border.Bwidth = 0, st.x.Xgrad = 180, st.x.Xwidth = 9;
     complete_fields(st);
     // Margins: 400 x 0.1 and 305 x 0.1 = 30.5 with the fraction dropped.
-    EXPECT_EQ(std::vector<int>({st.Awidth, st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Bwidth, st.Xgrad, st.Xwidth}),
+    EXPECT_EQ(std::vector<int>({st.area.Awidth, st.plot.Cleft, st.plot.Cright, st.plot.Ctop, st.plot.Cbottom, st.border.Bwidth, st.x.Xgrad, st.x.Xwidth}),
               std::vector<int>({400, 25, 40, 30, 30, 1, 0, 5}));
-    EXPECT_EQ(st.Abgcolor + " " + st.X[0] + " " + st.X[999], "white 1 1000");
+    EXPECT_EQ(st.area.Abgcolor + " " + st.X[0] + " " + st.X[999], "white 1 1000");
 }
 
 TEST(Completion, YRangesFromLimitsAndData) {
@@ -44,21 +44,21 @@ TEST(Completion, YRangesFromLimitsAndData) {
     };
     for (const auto& c : cases) {
         ChartState st;
-        st.Y1p = 1, st.D1num = 0, st.D1min = c.data_min, st.D1max = c.data_max;
-        if (c.min != none) st.Y1pmin = 1, st.Y1min = c.min;
-        if (c.max != none) st.Y1pmax = 1, st.Y1max = c.max;
-        if (c.xlocate != none) st.Y1pxlocate = 1, st.Y1xlocate = c.xlocate;
+        st.y1.p = 1, st.d1.num = 0, st.d1.min = c.data_min, st.d1.max = c.data_max;
+        if (c.min != none) st.y1.pmin = 1, st.y1.min = c.min;
+        if (c.max != none) st.y1.pmax = 1, st.y1.max = c.max;
+        if (c.xlocate != none) st.y1.pxlocate = 1, st.y1.xlocate = c.xlocate;
         complete_fields(st);
         complete_axis_ranges(st);
-        EXPECT_EQ(std::vector<float>({st.Y1min, st.Y1max, st.Y1xlocate}),
+        EXPECT_EQ(std::vector<float>({st.y1.min, st.y1.max, st.y1.xlocate}),
                   std::vector<float>({c.want_min, c.want_max, c.want_xlocate})) << c.what;
     }
     // A scale without series is not drawn; Y2 follows the same rules.
     ChartState st;
-    st.Y1p = st.Y2p = 1, st.D2num = 1, st.D2min = -4, st.D2max = 12;
+    st.y1.p = st.y2.p = 1, st.d2.num = 1, st.d2.min = -4, st.d2.max = 12;
     complete_fields(st);
     complete_axis_ranges(st);
-    EXPECT_EQ(std::vector<float>({float(st.Y1p), float(st.Y2p), st.Y2min, st.Y2max, st.Y2xlocate}),
+    EXPECT_EQ(std::vector<float>({float(st.y1.p), float(st.y2.p), st.y2.min, st.y2.max, st.y2.xlocate}),
               std::vector<float>({-1, 1, -4, 12, 0}));
 }
 
@@ -68,29 +68,29 @@ TEST(Completion, LegendLayoutAndSize) {
     } cases[] = {{7, 2, 0, 2, 4}, {7, 0, 3, 3, 3}, {3, 5, 0, 3, 1}, {6, 2, 9, 2, 3}, {0, 3, 0, 0, 0}};
     for (const auto& c : cases) {
         ChartState st;
-        st.Lgnum = c.entries, st.Lcols = c.cols, st.Lrows = c.rows;
+        st.legend.Lgnum = c.entries, st.legend.Lcols = c.cols, st.legend.Lrows = c.rows;
         complete_legend(st);
-        EXPECT_EQ(st.Lcols * 100 + st.Lrows, c.want_cols * 100 + c.want_rows) << c.entries << " entries";
+        EXPECT_EQ(st.legend.Lcols * 100 + st.legend.Lrows, c.want_cols * 100 + c.want_rows) << c.entries << " entries";
     }
     // round(1 x (10 x 14 x 0.55 + 40)) + 2 = 119; round(14 x 1.15 + 5) x 5 + 2 = 107;
     // a placed chart's legend stands right of the area, level with the plot.
     ChartState st;
-    st.Lgnum = 5, st.Lmaxtext = 10, st.Aleft = 30, st.Atop = 50;
+    st.legend.Lgnum = 5, st.legend.Lmaxtext = 10, st.area.Aleft = 30, st.area.Atop = 50;
     complete_fields(st);
     complete_legend(st);
-    EXPECT_EQ(std::vector<int>({st.Lcols, st.Lrows, st.Lwidth, st.Lheight, st.Lleft, st.Ltop}),
+    EXPECT_EQ(std::vector<int>({st.legend.Lcols, st.legend.Lrows, st.legend.Lwidth, st.legend.Lheight, st.legend.Lleft, st.legend.Ltop}),
               std::vector<int>({1, 5, 119, 107, 430, 91}));
     // Halves round away from zero: 5 x 10 x 0.55 + 40 = 67.5; 10 x 1.15 + 5 = 16.5.
     ChartState half;
-    half.Lgnum = 2, half.Lmaxtext = 5, half.Lfsize = 10, half.Lbwidth = 3;
+    half.legend.Lgnum = 2, half.legend.Lmaxtext = 5, half.legend.Lfsize = 10, half.legend.Lbwidth = 3;
     complete_legend(half);
-    EXPECT_EQ(half.Lwidth, 68 + 6);
-    EXPECT_EQ(half.Lheight, 17 * 2 + 6);
+    EXPECT_EQ(half.legend.Lwidth, 68 + 6);
+    EXPECT_EQ(half.legend.Lheight, 17 * 2 + 6);
     // Huge numbers saturate instead of overflowing.
     ChartState huge;
-    huge.Lgnum = 3, huge.Lrows = 2000000000, huge.Aleft = huge.Atop = huge.Awidth = INT_MAX;
+    huge.legend.Lgnum = 3, huge.legend.Lrows = 2000000000, huge.area.Aleft = huge.area.Atop = huge.area.Awidth = INT_MAX;
     complete_legend(huge);
-    EXPECT_EQ(std::vector<int>({huge.Lcols, huge.Lheight, huge.Lleft, huge.Ltop}),
+    EXPECT_EQ(std::vector<int>({huge.legend.Lcols, huge.legend.Lheight, huge.legend.Lleft, huge.legend.Ltop}),
               std::vector<int>({1, INT_MAX, INT_MAX, INT_MAX}));
 }
 

@@ -25,13 +25,13 @@ using test::tick;
 
 TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
     ChartState st;
-    st.Xstepm = 50;
-    st.dXstepm = 25;
-    st.Cleft = st.Ctop = 40;
-    st.Aleft = st.Atop = 0;
-    st.Aheight = 300;
-    st.Cbottom = 60;   // H = 200
-    st.Y1max = 100;
+    st.drawing.Xstepm = 50;
+    st.drawing.dXstepm = 25;
+    st.plot.Cleft = st.plot.Ctop = 40;
+    st.area.Aleft = st.area.Atop = 0;
+    st.area.Aheight = 300;
+    st.plot.Cbottom = 60;   // H = 200
+    st.y1.max = 100;
     const YAxis y1 = y_axis(st, 1);
     // (100 - 100.25) x 2 = -0.5 rounds away from zero to -1.
     EXPECT_EQ(n(map_x(st, 0)) + " " + n(map_x(st, 1)) + " " + n(map_x(st, 2)) + " / " +
@@ -39,17 +39,17 @@ TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
                   " " + n(map_y(st, y1, 100.25f)),
               "65 115 165 / 40 240 140 39");
     // A scale of zero width maps every value to the plot top.
-    st.Atop = 3;
-    st.Y1min = st.Y1max = 7;
+    st.area.Atop = 3;
+    st.y1.min = st.y1.max = 7;
     EXPECT_EQ(map_y(st, y1, 7), 43);
     EXPECT_EQ(map_y(st, y1, -1e30f), 43);
     // Rows and positions beyond the int range are clamped.
-    st.Atop = 0;
-    st.Y1min = 0;
-    st.Y1max = 1e-30f;
+    st.area.Atop = 0;
+    st.y1.min = 0;
+    st.y1.max = 1e-30f;
     EXPECT_EQ(map_y(st, y1, -3e38f), 2147483647);
     EXPECT_EQ(map_y(st, y1, 3e38f), -2147483647 - 1);
-    st.Xstepm = 3e38f;
+    st.drawing.Xstepm = 3e38f;
     EXPECT_EQ(map_x(st, 1000), 2147483647);
 }
 
@@ -57,18 +57,18 @@ TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
 // extended precision of the rule does; the rule itself decides the rest.
 TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     ChartState st;
-    st.Cleft = st.Ctop = 40;
-    st.Aleft = st.Atop = 7;
-    st.Aheight = 300;
-    st.Cbottom = 60;   // H = 200
+    st.plot.Cleft = st.plot.Ctop = 40;
+    st.area.Aleft = st.area.Atop = 7;
+    st.area.Aheight = 300;
+    st.plot.Cbottom = 60;   // H = 200
     const YAxis y1 = y_axis(st, 1);
     const auto rule_y = [&](float v) {
-        const long double row = (static_cast<long double>(st.Y1max) - v) *
-                                (200.0L / (static_cast<long double>(st.Y1max) - st.Y1min));
+        const long double row = (static_cast<long double>(st.y1.max) - v) *
+                                (200.0L / (static_cast<long double>(st.y1.max) - st.y1.min));
         return truncate_to_int(std::round(row) + 47.0L);
     };
     const auto rule_x = [&](int i) {
-        return truncate_to_int(std::round(static_cast<long double>(i) * st.Xstepm + st.dXstepm) +
+        return truncate_to_int(std::round(static_cast<long double>(i) * st.drawing.Xstepm + st.drawing.dXstepm) +
                                47.0L);
     };
     std::uint32_t seed = 12345;
@@ -78,25 +78,25 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     };
     int checked = 0;
     for (int round = 0; round < 2000; ++round) {
-        st.Y1min = -next() * 1000;
-        st.Y1max = next() * 1000;
+        st.y1.min = -next() * 1000;
+        st.y1.max = next() * 1000;
         // Values whose rows land on a half, a float step either side of
         // one, and anywhere.
         const float half_row = std::floor(next() * 199) + 0.5f;
-        const float v = st.Y1max - half_row * (st.Y1max - st.Y1min) / 200.0f;
+        const float v = st.y1.max - half_row * (st.y1.max - st.y1.min) / 200.0f;
         for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
-                                  st.Y1min + next() * (st.Y1max - st.Y1min)}) {
-            ASSERT_EQ(map_y(st, y1, value), rule_y(value)) << st.Y1min << " " << st.Y1max << " " << value;
+                                  st.y1.min + next() * (st.y1.max - st.y1.min)}) {
+            ASSERT_EQ(map_y(st, y1, value), rule_y(value)) << st.y1.min << " " << st.y1.max << " " << value;
             ++checked;
         }
-        st.Xstepm = next() * 40;
-        st.dXstepm = round % 2 == 0 ? 0.0f : st.Xstepm / 2;
+        st.drawing.Xstepm = next() * 40;
+        st.drawing.dXstepm = round % 2 == 0 ? 0.0f : st.drawing.Xstepm / 2;
         const int i = static_cast<int>(next() * 1000);
-        ASSERT_EQ(map_x(st, i), rule_x(i)) << st.Xstepm << " " << i;
+        ASSERT_EQ(map_x(st, i), rule_x(i)) << st.drawing.Xstepm << " " << i;
     }
     // An exact half: 0.5 x 5 = 2.5 rounds up to 3.
-    st.Xstepm = 0.5f;
-    st.dXstepm = 0;
+    st.drawing.Xstepm = 0.5f;
+    st.drawing.dXstepm = 0;
     EXPECT_EQ(map_x(st, 5), 50);
     EXPECT_EQ(checked, 8000);
 }
@@ -110,7 +110,7 @@ struct Drive {
     PageText page;
     Drive() {
         test::completed_chart(st);
-        st.numAREA = 1;
+        st.file.numAREA = 1;
     }
     void render() {
         VmlCanvas canvas(page);
@@ -120,10 +120,10 @@ struct Drive {
 
 TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
     Drive r;
-    r.st.Lonly = 1;
-    r.st.Atop = 7;
+    r.st.legend.Lonly = 1;
+    r.st.area.Atop = 7;
     r.render();
-    EXPECT_EQ(r.st.Atop0, -1);   // the frame painter never ran
+    EXPECT_EQ(r.st.drawing.Atop0, -1);   // the frame painter never ran
     EXPECT_EQ(count_of(r.page, "<v:group style='antialias:false;width:400px"), 0);
 }
 
@@ -132,7 +132,7 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     const auto large = [](Drive& r) {
         test::scale_0_100(r.st, 1);
         test::scale_0_100(r.st, 2);
-        r.st.Xi = 1000;
+        r.st.x.Xi = 1000;
         for (int s = 0; s < 20; ++s) test::add_series(r.st, 1 + s % 2, "M3", std::vector<float>(1000, 40.0f));
     };
     Drive whole, pieces;
@@ -158,8 +158,8 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     Drive r;
     test::scale_0_100(r.st, 1);
     test::scale_0_100(r.st, 2);
-    r.st.X1p = 1;
-    r.st.Xi = 3;
+    r.st.x.X1p = 1;
+    r.st.x.Xi = 3;
     // In file order: D2 markers, D1 line, D1 value labels, D2 filled line.
     const char* series[][3] = {{"2", "M1", "d"}, {"1", "L1", "a"}, {"1", "V1", "b"}, {"2", "L3", "c"}};
     for (const auto& s : series) test::add_series(r.st, s[0][0] - '0', s[1], {5, 6, 7}).id = s[2];
@@ -180,10 +180,10 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     Drive flat;
     test::scale_0_100(flat.st, 1);
     test::scale_0_100(flat.st, 2);
-    flat.st.Y2min = flat.st.Y2max = 5;
+    flat.st.y2.min = flat.st.y2.max = 5;
     test::add_series(flat.st, 1, "M1", {1});
     flat.render();
-    EXPECT_EQ(n(static_cast<int>(flat.st.Y1xrow)) + " " + n(static_cast<int>(flat.st.Y2xrow)), "250 50");
+    EXPECT_EQ(n(static_cast<int>(flat.st.drawing.Y1xrow)) + " " + n(static_cast<int>(flat.st.drawing.Y2xrow)), "250 50");
 }
 
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
@@ -193,21 +193,21 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     ChartState& st = r.st;
     const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
                               "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
-    st.B = 1;   // a border of width 1 leaves the area alone
+    st.border.B = 1;   // a border of width 1 leaves the area alone
     paint_frame(st, out);
     EXPECT_EQ(page, block + "<v:roundrect arcsize='0'  fillcolor='white' strokecolor='black' strokeweight='1px' "
                             "style='position:absolute;top:0;left:0;width:399;height:299' >\n</v:roundrect>\n");
-    EXPECT_EQ(n(st.Aleft) + " " + n(st.Atop) + " " + n(st.Awidth) + " " + n(st.Aheight), "0 0 400 300");
+    EXPECT_EQ(n(st.area.Aleft) + " " + n(st.area.Atop) + " " + n(st.area.Awidth) + " " + n(st.area.Aheight), "0 0 400 300");
     // A transparent area without a border has no background at all.
     page.clear();
-    st.B = -1;
-    st.Abgcolor = "TRANSPARENT";
+    st.border.B = -1;
+    st.area.Abgcolor = "TRANSPARENT";
     paint_frame(st, out);
     EXPECT_EQ(page, block);
 
     // Title box: top (50 - 18) / 2, height round(20.7); ">" aligns right.
     page.clear();
-    st.Ttext = ">";
+    st.title.Ttext = ">";
     paint_title(st, out);
     EXPECT_EQ(page, "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21; "
                     "font:normal normal normal 18 Arial;color:black;background:' >\n"
@@ -219,35 +219,35 @@ TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
     VmlCanvas out(page);
     ChartState st;
     test::completed_chart(st);
-    st.Awidth = 150;
-    st.Cleft = st.Cright = st.Ctop = 100;
-    st.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
+    st.area.Awidth = 150;
+    st.plot.Cleft = st.plot.Cright = st.plot.Ctop = 100;
+    st.plot.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
     paint_frame(st, out);
-    EXPECT_EQ(n(st.Cleft) + " " + n(st.Cright) + " " + n(st.Ctop) + " " + n(st.Cbottom), "15 15 100 190");
-    st.Aheight = 125;
-    st.Ctop = st.Cbottom = 60;
+    EXPECT_EQ(n(st.plot.Cleft) + " " + n(st.plot.Cright) + " " + n(st.plot.Ctop) + " " + n(st.plot.Cbottom), "15 15 100 190");
+    st.area.Aheight = 125;
+    st.plot.Ctop = st.plot.Cbottom = 60;
     paint_frame(st, out);
-    EXPECT_EQ(n(st.Ctop) + " " + n(st.Cbottom), "13 13");   // 12.5 rounds up
+    EXPECT_EQ(n(st.plot.Ctop) + " " + n(st.plot.Cbottom), "13 13");   // 12.5 rounds up
 
     // About 40 pixels a step: H = 41 gives 100 / (41 / 40) = 97.56, made
     // whole, and 1 / (41 / 40) kept as it is; a step of 0 counts as none.
     test::completed_chart(st);
-    st.Aheight = 141;
-    st.Y1max = 100;
-    st.Y2pstep = 1;
-    st.Y2step = 0;
-    st.Y2max = 1;
+    st.area.Aheight = 141;
+    st.y1.max = 100;
+    st.y2.pstep = 1;
+    st.y2.step = 0;
+    st.y2.max = 1;
     paint_frame(st, out);
-    EXPECT_EQ(n(st.Y1pstep) + " " + n(st.Y2pstep), "1 1");
-    EXPECT_EQ(st.Y1step, 98.0f);
-    EXPECT_FLOAT_EQ(st.Y2step, 40.0f / 41.0f);
+    EXPECT_EQ(n(st.y1.pstep) + " " + n(st.y2.pstep), "1 1");
+    EXPECT_EQ(st.y1.step, 98.0f);
+    EXPECT_FLOAT_EQ(st.y2.step, 40.0f / 41.0f);
     // A plot of 40 pixels keeps its scales without a step.
     ChartState low;
     test::completed_chart(low);
-    low.Aheight = 140;
-    low.Y1max = 100;
+    low.area.Aheight = 140;
+    low.y1.max = 100;
     paint_frame(low, out);
-    EXPECT_EQ(low.Y1pstep, -1);
+    EXPECT_EQ(low.y1.pstep, -1);
 }
 
 struct AxisPainter : ::testing::Test {
@@ -264,7 +264,7 @@ struct AxisPainter : ::testing::Test {
         paint_x_axis(st, out);
     }
     void set_labels(std::vector<std::string> labels) {
-        st.Xi = static_cast<int>(labels.size());
+        st.x.Xi = static_cast<int>(labels.size());
         for (std::size_t i = 0; i < labels.size(); ++i) st.X[i] = labels[i];
     }
     // The texts of every label, each followed by "|".
@@ -299,11 +299,11 @@ TEST_F(AxisPainter, YLabelFormatsFromStepDecimalsAndScaleEnds) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.labels);
         test::scale_0_100(st, 1);
-        st.Y1min = c.min;
-        st.Y1max = c.max;
-        st.Y1step = c.step;
-        st.Y1sstep = c.sstep;
-        st.Y1xrow = 150;
+        st.y1.min = c.min;
+        st.y1.max = c.max;
+        st.y1.step = c.step;
+        st.y1.sstep = c.sstep;
+        st.drawing.Y1xrow = 150;
         paint_y(1);
         EXPECT_EQ(labels(), c.labels);
     }
@@ -313,8 +313,8 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
     // A single marker writes the vertical caption upward; the text path's
     // string is escaped.
     test::scale_0_100(st, 1);
-    st.Y1pstep = -1;   // caption only
-    st.Y1text = ">Bob's";
+    st.y1.pstep = -1;   // caption only
+    st.y1.text = ">Bob's";
     paint_y(1);
     EXPECT_EQ(page, "<v:line style='position:absolute' from='12 250' to='12 50' strokecolor='black'>\n"
                     "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
@@ -323,27 +323,27 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
     // Standing in for the X axis only, the painter stops after it: no
     // caption, no value labels.
     test::scale_0_100(st, 1);
-    st.Y1p = -1;
-    st.X1p = 1;
+    st.y1.p = -1;
+    st.x.X1p = 1;
     set_labels({"A", "B"});
     paint_y(1);
-    EXPECT_EQ(st.Xstepr, 150.0f);
+    EXPECT_EQ(st.drawing.Xstepr, 150.0f);
     EXPECT_EQ(labels(), "A|B|");
     EXPECT_EQ(count_of(page, "Bob"), 0);
 }
 
 TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
-    st.Y1p = 1;
-    st.Y1min = st.Y1max = st.Y1xlocate = 5;
+    st.y1.p = 1;
+    st.y1.min = st.y1.max = st.y1.xlocate = 5;
     paint_frame(st, out);   // the automatic step of a zero range is 0
-    ASSERT_EQ(st.Y1step, 0.0f);
-    st.Y1xrow = 50;
+    ASSERT_EQ(st.y1.step, 0.0f);
+    st.drawing.Y1xrow = 50;
     paint_y(1);
     // No value passes 5 < 5 + 0: the crossing is labelled, nothing ticked.
     EXPECT_EQ(count_of(page, "<v:line"), 0);
     EXPECT_EQ(count_of(page, "<v:shape style='position:absolute;top:42;"), 1);
     EXPECT_EQ(labels(), "5|");
-    st.Y1step = 1;   // 5 < 5.5 ticks the crossing; 6 and 4 fail their tests
+    st.y1.step = 1;   // 5 < 5.5 ticks the crossing; 6 and 4 fail their tests
     paint_y(1);
     EXPECT_EQ(page_lines(page)[0], tick(45, 50, 50));
     EXPECT_EQ(count_of(page, "<v:line"), 1);
@@ -353,48 +353,48 @@ TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
     // crossing tick is the X axis line's); one of a hundred thousand
     // million steps ends them at their bound.
     test::scale_0_100(st, 1);
-    st.X1p = 1;
-    st.Xi = 0;
-    st.Y1xlocate = 1;
-    st.Y1step = 1e-10f;
+    st.x.X1p = 1;
+    st.x.Xi = 0;
+    st.y1.xlocate = 1;
+    st.y1.step = 1e-10f;
     paint_y(1);
     EXPECT_EQ(labels(), "1|");
     EXPECT_EQ(count_of(page, "<v:line"), 0);
-    st.X1p = -1;
-    st.Y1xlocate = 0;
-    st.Y1max = 1e8f;
-    st.Y1step = 0.001f;
+    st.x.X1p = -1;
+    st.y1.xlocate = 0;
+    st.y1.max = 1e8f;
+    st.y1.step = 0.001f;
     paint_y(1);
     EXPECT_EQ(count_of(page, "<v:line"), kMaxWalkElements);
     EXPECT_EQ(count_of(page, "<v:shape"), kMaxWalkElements + 1);
 }
 
 TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
-    st.X1p = 1;
+    st.x.X1p = 1;
     set_labels({"A", "B", "C"});
     st.X[3] = "|";   // an entry left at index Xi
     paint_x();
     EXPECT_EQ(tick_xs(), "50 150 250 350 ");
-    st.Y1p = st.Y2p = 1;
+    st.y1.p = st.y2.p = 1;
     paint_x();
     EXPECT_EQ(tick_xs(), "150 250 ");
     // Categories on the grid positions: 5 labels, 4 steps of 75.
     st.X[3].clear();
     set_labels({"1", "2", "3", "4", "5"});
-    st.XYcross = 1;
+    st.x.XYcross = 1;
     paint_x();
-    EXPECT_EQ(n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.dXstepm)), "75 0");
+    EXPECT_EQ(n(static_cast<int>(st.drawing.Xstepr)) + " " + n(static_cast<int>(st.drawing.dXstepm)), "75 0");
     EXPECT_EQ(tick_xs(), "125 200 275 ");
-    st.Y2p = -1;
+    st.y2.p = -1;
     paint_x();
     EXPECT_EQ(tick_xs(), "125 200 275 350 ");
 }
 
 TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
-    st.X1p = st.Y1p = st.Y2p = 1;   // with both scales one label has no tick
+    st.x.X1p = st.y1.p = st.y2.p = 1;   // with both scales one label has no tick
     set_labels({"Jan"});
     // One cell of 300, centre 200; text length 3 x 14 x 0.7 = 29.4.
-    st.Xgrad = 90;
+    st.x.Xgrad = 90;
     paint_x();
     EXPECT_EQ(page, "<v:line from='200 289' to='200 260' strokecolor='black'>\n"
                     "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
@@ -404,14 +404,14 @@ TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
     // No categories, or one on the grid positions: the plot width.
     auto pitch = [&] {
         paint_x();
-        return n(static_cast<int>(st.Xstepr)) + " " + n(static_cast<int>(st.Xstepm)) + " " +
-               n(static_cast<int>(st.dXstepm));
+        return n(static_cast<int>(st.drawing.Xstepr)) + " " + n(static_cast<int>(st.drawing.Xstepm)) + " " +
+               n(static_cast<int>(st.drawing.dXstepm));
     };
-    st.X1p = -1;
-    st.Xi = 0;
+    st.x.X1p = -1;
+    st.x.Xi = 0;
     EXPECT_EQ(pitch(), "300 300 150");
-    st.Xi = 1;
-    st.XYcross = 1;
+    st.x.Xi = 1;
+    st.x.XYcross = 1;
     EXPECT_EQ(pitch(), "300 300 0");
     EXPECT_EQ(page, "");   // without an X record nothing is drawn
 }

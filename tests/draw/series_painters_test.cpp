@@ -93,12 +93,12 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     rec.tip = "L3";
     rec.width = 1;
     rec.url = rec.id = "";
-    st.Y1min = -100;
-    st.Y1xrow = 150;   // y(v) = 150 - v
+    st.y1.min = -100;
+    st.drawing.Y1xrow = 150;   // y(v) = 150 - v
     rec.kolpoint = 2;
-    st.D1val[0][0] = -50;
-    st.D1val[0][1] = 50;
-    st.D1val[0][2] = kEmptyValue;
+    st.d1.val[0][0] = -50;
+    st.d1.val[0][1] = 50;
+    st.d1.val[0][2] = kEmptyValue;
     EXPECT_EQ(paint(1, 0), "<v:polyline  style='position:absolute' fillcolor='yellow' strokecolor='red' "
                            "points='100,150 100,200 200,100 200,150'  title='T'>\n</v:polyline>\n" +
                                line(100, 200, 200, 100, 1, "red", "", "", t));
@@ -109,8 +109,8 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     auto paint = [&](int number) {
         return painted([&](Canvas& out) { paint_bars(st, out, data_axis(st, number)); });
     };
-    st.kolR1_D1 = 2;
-    st.Rwidth_D1 = 33;
+    st.d1.kolR1 = 2;
+    st.drawing.Rwidth_D1 = 33;
     add_series(st, 1, "R1", {100, kEmptyValue});
     add_series(st, 1, "L1", {100});   // not a bar: takes no place
     add_series(st, 1, "R1", {50, 50});
@@ -118,16 +118,16 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     // further; each bar reaches down to the crossing row 250.
     EXPECT_EQ(paint(1), bar(50, 67, 33, 200) + bar(150, 100, 33, 100) + bar(150, 200, 33, 100));
     // One group (stacked): every series in the first place, 25 into its slot.
-    st.kolR1_D1 = st.kolR2_D1 = 1;
-    st.Rwidth_D1 = 50;
+    st.d1.kolR1 = st.d1.kolR2 = 1;
+    st.drawing.Rwidth_D1 = 50;
     EXPECT_EQ(paint(1), bar(50, 75, 50, 200) + bar(150, 75, 50, 100) + bar(150, 175, 50, 100));
 
     // On the grid positions D1 takes round(5 / 2.0) = 3 pixels at position
     // 0, too narrow for a stroke weight; position 3 is cut at Cx2 = 350.
     st = test::series_chart();
-    st.XYcross = 1;
-    st.kolR1_D1 = st.kolR1_D2 = 1;
-    st.Rwidth_D1 = st.Rwidth_D2 = 5;
+    st.x.XYcross = 1;
+    st.d1.kolR1 = st.d2.kolR1 = 1;
+    st.drawing.Rwidth_D1 = st.drawing.Rwidth_D2 = 5;
     add_series(st, 1, "R1", {100, 100, kEmptyValue, 100});
     auto narrow = [](int top, int left, int width, int height) {
         return "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;top:" + n(top) +
@@ -135,7 +135,7 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     };
     EXPECT_EQ(paint(1), narrow(50, 50, 3, 200) + bar(50, 148, 5, 200) + narrow(50, 348, 2, 200));
     // D2 takes the integer half, 2 pixels, from its own crossing row.
-    st.Y2xrow = 240;
+    st.drawing.Y2xrow = 240;
     add_series(st, 2, "R1", {10});
     EXPECT_EQ(paint(2), narrow(50, 50, 2, 190));
 }
@@ -156,13 +156,13 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
     EXPECT_EQ(label(-7), "top:79;left:193;height:16;width:15" + font + "-7</v:textbox/>\n</v:shape>\n");
     // 1234.5 with one decimal in the step: 6 characters, round(58.8) = 59,
     // "%6.1f".
-    st.Y1sstep = "5";
+    st.y1.sstep = "5";
     EXPECT_EQ(label(1234.5f), "top:79;left:171;height:16;width:59" + font + "1234.5</v:textbox/>\n</v:shape>\n");
 }
 
 TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     ChartState st = test::series_chart();
-    st.Y1p = -1;
+    st.y1.p = -1;
     auto paint = [&] { return painted([&](Canvas& out) { paint_pies(st, out); }); };
     // A sector of a pie in the 400 x 300 area; angles in whole degrees.
     auto sector = [](int cy, int r, long long start, long long sweep, const std::string& attrs = " ") {
@@ -173,19 +173,19 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     };
     add_series(st, 1, "L1", {1, 2});
     EXPECT_EQ(paint(), "");   // no pie series: nothing, and kolP stays 0
-    EXPECT_EQ(st.kolP, 0);
+    EXPECT_EQ(st.drawing.kolP, 0);
     add_series(st, 1, "P1", {1});
     add_series(st, 2, "P1", {2});
     add_series(st, 1, "P1", {1});
     // d = 200 (the height limits it) centred in the plot: r = 100 at (200,
     // 150).  D1 first, then D2: 90, 90 and 180 degrees clockwise from the top.
     EXPECT_EQ(paint(), sector(150, 100, 90, 90) + sector(150, 100, 0, 90) + sector(150, 100, -90, 180));
-    EXPECT_EQ(st.kolP, 3);
+    EXPECT_EQ(st.drawing.kolP, 3);
     // The link text takes the id after it; the title follows.
-    st.kolP = 0;
-    st.D1rec[1].url = "a.htm";
-    st.D1rec[1].id = "c_1";
-    st.D1rec[1].text = "Q'1";
+    st.drawing.kolP = 0;
+    st.d1.rec[1].url = "a.htm";
+    st.d1.rec[1].id = "c_1";
+    st.d1.rec[1].text = "Q'1";
     EXPECT_EQ(test::page_lines(paint())[0], sector(150, 100, 90, 90, "href='a.htm' id='c_1' title='Q&#39;1'"));
 
     // With an X record the label line is kept free: d = 200 - 10 - 16 = 174,
@@ -194,10 +194,10 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     // truncate(29.4) = 29, dx = round(29 sin(30 / 57.296)) = round(14.49995)
     // = 14, dy = round(29 cos(30 / 57.296)) = 25.
     st = test::series_chart();
-    st.Y1p = -1;
-    st.X1p = 1;
+    st.y1.p = -1;
+    st.x.X1p = 1;
     st.X[0] = "Jan";
-    st.Xgrad = 120;
+    st.x.Xgrad = 120;
     add_series(st, 2, "P3", {7});
     EXPECT_EQ(paint(), sector(142, 87, 90, 360) +
                            "<v:line from='200 234' to='214 259' strokecolor='black'>\n"
@@ -228,9 +228,9 @@ TEST(PieLayout, RowByRowAndColumnByColumnGrids) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.corners);
         ChartState st = test::series_chart();
-        st.Y1p = -1;
-        st.Awidth = c.width;
-        st.Aheight = c.height;
+        st.y1.p = -1;
+        st.area.Awidth = c.width;
+        st.area.Aheight = c.height;
         std::string corners;
         for (const PieBox& b : lay_out_pies(st, c.pies, c.variant)) {
             corners += n(b.left) + "," + n(b.top) + " ";
@@ -243,15 +243,15 @@ TEST(PieLayout, RowByRowAndColumnByColumnGrids) {
 // A legend at (400, 40) on the framed chart; no entries yet.
 ChartState legend_chart(int cols, int rows, int width, int height) {
     ChartState st = test::series_chart();
-    st.Lp = st.Lbwidth = 1;
-    st.Lleft = 400;
-    st.Ltop = 40;
-    st.Lcolor = "white";
-    st.Lfsize = 14;
-    st.Lcols = cols;
-    st.Lrows = rows;
-    st.Lwidth = width;
-    st.Lheight = height;
+    st.legend.Lp = st.legend.Lbwidth = 1;
+    st.legend.Lleft = 400;
+    st.legend.Ltop = 40;
+    st.legend.Lcolor = "white";
+    st.legend.Lfsize = 14;
+    st.legend.Lcols = cols;
+    st.legend.Lrows = rows;
+    st.legend.Lwidth = width;
+    st.legend.Lheight = height;
     return st;
 }
 
@@ -259,7 +259,7 @@ void entry(ChartState& st, int number, const std::string& tip, const std::string
     SeriesRecord& rec = add_series(st, number, tip, {1});
     rec.text = label;
     rec.inlegend = 1;
-    ++st.Lgnum;
+    ++st.legend.Lgnum;
     if (tip == "M2") rec.width = 10;
 }
 
@@ -278,7 +278,7 @@ const std::string kLegendBlock = "<div style='position:absolute;top:40px;left:40
 
 TEST(LegendPainter, FiveEntriesInTwoColumnsWithSamplesAndSeparators) {
     ChartState st = legend_chart(2, 3, 200, 90);
-    st.Lgrid = st.Lborder = st.Lround = st.Lshadow = 1;
+    st.legend.Lgrid = st.legend.Lborder = st.legend.Lround = st.legend.Lshadow = 1;
     entry(st, 1, "M2", "m");
     entry(st, 2, "R1", "r");
     entry(st, 1, "V1", "v");
@@ -298,15 +298,15 @@ TEST(LegendPainter, FiveEntriesInTwoColumnsWithSamplesAndSeparators) {
                   bar(72, 5, 20, 6) + text(67, 30, 70, "p") + line(0, 30, 200, 30, 1, "black") +
                   line(0, 60, 200, 60, 1, "black") + line(100, 0, 100, 90, 1, "black") +
                   "</v:group></div>\n");
-    EXPECT_EQ(st.Y1xrow, 250);   // restored after the bar samples
+    EXPECT_EQ(st.drawing.Y1xrow, 250);   // restored after the bar samples
 }
 
 TEST(LegendPainter, TransparentBoxWithBorder3) {
     ChartState st = legend_chart(1, 1, 100, 50);
-    st.Lcolor = "Transparent";
-    st.Lborder = 1;
-    st.Lbwidth = 3;
-    st.Lbcolor = "navy";
+    st.legend.Lcolor = "Transparent";
+    st.legend.Lborder = 1;
+    st.legend.Lbwidth = 3;
+    st.legend.Lbcolor = "navy";
     entry(st, 1, "L1", "x");
     // Edge lines 3 wide, round(1.5) = 2 inside the box; the cells then
     // start 3 inside: one cell of 94 x 44 from (3, 3), middle row 25.
@@ -320,13 +320,13 @@ TEST(LegendPainter, TransparentBoxWithBorder3) {
 TEST(LegendPainter, SeparatorsBoundedAndNothingWithoutEntries) {
     ChartState st = legend_chart(1, 1, 30, 30);
     entry(st, 1, "V1", "x");
-    st.Lgrid = 1;
-    st.Lrows = 2000000000;
+    st.legend.Lgrid = 1;
+    st.legend.Lrows = 2000000000;
     EXPECT_EQ(count_of(legend(st), "<v:line"), 100000);   // separators are bounded
-    st.Lgnum = 0;
+    st.legend.Lgnum = 0;
     EXPECT_EQ(legend(st), "");
-    st.Lgnum = 1;
-    st.Lp = -1;
+    st.legend.Lgnum = 1;
+    st.legend.Lp = -1;
     EXPECT_EQ(legend(st), "");
 }
 
@@ -340,16 +340,16 @@ TEST(SeriesLimits, ExtremeSizesAndValuesStayInRange) {
     add_series(st, 1, "R1", {huge, -huge});
     add_series(st, 1, "V1", {huge, -huge, std::numeric_limits<float>::infinity()}).width = INT_MAX;
     add_series(st, 2, "P2", {huge, huge, 1e-38f}).width = INT_MAX;
-    st.D1rec[0].inlegend = st.D1rec[1].inlegend = 1;
-    st.Y1sstep = std::string(39, '9');
-    st.Xstepm = huge;
-    st.Cx1 = st.Rwidth_D1 = st.Awidth = st.Lcols = st.Lbwidth = st.Lfsize = INT_MAX;
-    st.Cx2 = st.Cright = st.Lwidth = INT_MIN;
-    st.kolR1_D1 = st.Lp = st.Lgrid = st.Lgnum = 1;
-    st.Lrows = 0;
+    st.d1.rec[0].inlegend = st.d1.rec[1].inlegend = 1;
+    st.y1.sstep = std::string(39, '9');
+    st.drawing.Xstepm = huge;
+    st.drawing.Cx1 = st.drawing.Rwidth_D1 = st.area.Awidth = st.legend.Lcols = st.legend.Lbwidth = st.legend.Lfsize = INT_MAX;
+    st.drawing.Cx2 = st.plot.Cright = st.legend.Lwidth = INT_MIN;
+    st.d1.kolR1 = st.legend.Lp = st.legend.Lgrid = st.legend.Lgnum = 1;
+    st.legend.Lrows = 0;
     const std::string page = painted([&](Canvas& out) {
         const DataAxis d1 = data_axis(st, 1);
-        for (int s = 0; s <= st.D1num; ++s) {
+        for (int s = 0; s <= st.d1.num; ++s) {
             paint_line_series(st, out, d1, s);
             paint_marker_series(st, out, d1, s);
             paint_value_series(st, out, d1, s);
@@ -358,7 +358,7 @@ TEST(SeriesLimits, ExtremeSizesAndValuesStayInRange) {
         paint_pies(st, out);
         paint_legend(st, out);
     });
-    EXPECT_EQ(st.kolP, 1);
+    EXPECT_EQ(st.drawing.kolP, 1);
     EXPECT_FALSE(page.empty());
 }
 

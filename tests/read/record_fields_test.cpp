@@ -18,7 +18,7 @@ TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
     ChartBench b;
     auto area = [&b](const std::string& text) {
         const ChartState& st = b.read(text).st;
-        return join(st.Aleft, st.Atop, st.Awidth, st.Aheight, st.Abgcolor, st.Aid, st.Afile_markup);
+        return join(st.area.Aleft, st.area.Atop, st.area.Awidth, st.area.Aheight, st.area.Abgcolor, st.area.Aid, st.area.Afile_markup);
     };
     for (const char* a : {"A;7", "a;7", "aReA;7", "A r e A ;7"}) EXPECT_EQ(area(a), "7|-1|400|400|white||") << a;
     EXPECT_EQ(area("AREA;;;;;\n"), "0|-1|0|0|||");
@@ -27,7 +27,7 @@ TEST(AreaRecord, KeywordsEmptyAndAbsentFieldsAndAFullRecord) {
     b.fs.files["my stencil.csv"] = "";
     EXPECT_EQ(area("AREA; 1 0;20;500;300;Navy;c h_1;my stencil.csv;my page.htm;head er.htm;foot.htm;x*\n"),
               "10|20|500|300|navy|ch_1|my stencil.csv");
-    EXPECT_EQ(join(b.st.Afile_output, b.st.Afile_header, b.st.Afile_footer, b.st.ONE_file, b.st.numAREA),
+    EXPECT_EQ(join(b.st.area.Afile_output, b.st.area.Afile_header, b.st.area.Afile_footer, b.st.file.ONE_file, b.st.file.numAREA),
               "my page.htm|head er.htm|foot.htm|-1|1");
 }
 
@@ -72,12 +72,12 @@ TEST(RecordFields, ErrorsEchoTheSpotAndTheMessage) {
     // What was read stays, the next line is read, bad names are not kept.
     ChartBench b;
     b.read("AREA;1x;\nPLOT;4\nBORDER;1;;SHX;\nY\nTITLE;;;;;;T\n" + kXHead + "a;\\\n" + l100 + ";\nLEX;\n");
-    EXPECT_EQ(join(b.st.Aleft, b.st.Cleft, b.st.Bshadow, b.st.Ttext, b.st.Lp), "1|4|1|T|1");
-    EXPECT_EQ(b.read("AREA;;;;;;;;a*b.htm;\n").st.Afile_output, "");
-    EXPECT_EQ(b.read("AREA;;;;;;;;" + n + ";\n").st.Afile_output, "");
+    EXPECT_EQ(join(b.st.area.Aleft, b.st.plot.Cleft, b.st.border.Bshadow, b.st.title.Ttext, b.st.legend.Lp), "1|4|1|T|1");
+    EXPECT_EQ(b.read("AREA;;;;;;;;a*b.htm;\n").st.area.Afile_output, "");
+    EXPECT_EQ(b.read("AREA;;;;;;;;" + n + ";\n").st.area.Afile_output, "");
     ChartBench text;
     text.read("TITLE;;;;;;" + std::string(499, 't') + "\nTITLE;;;;;;" + std::string(500, 't') + "\n");
-    EXPECT_EQ(text.st.Ttext.size(), 499u);
+    EXPECT_EQ(text.st.title.Ttext.size(), 499u);
     EXPECT_EQ(text.log().substr(0, 8), "Line 2: ");
 }
 
@@ -86,14 +86,14 @@ TEST(BorderPlotAndTitleRecords, ClosingAFieldGivesTheNextItsEmptyValue) {
     const ChartState& st = b.st;
     // A later BORDER counts alone; a line ending after the width keeps the rest.
     b.read("BORDER;1;red;SHADOW;ROUND;\nB;5\n");
-    EXPECT_EQ(join(st.B, st.Bwidth, st.Bcolor, st.Bshadow, st.Bround), "1|5|black|-1|-1");
+    EXPECT_EQ(join(st.border.B, st.border.Bwidth, st.border.Bcolor, st.border.Bshadow, st.border.Bround), "1|5|black|-1|-1");
     b.read("PLOT;;7;;\n");
-    EXPECT_EQ(join(st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Ccolor), "-1|7|-1|-1|");
+    EXPECT_EQ(join(st.plot.Cleft, st.plot.Cright, st.plot.Ctop, st.plot.Cbottom, st.plot.Ccolor), "-1|7|-1|-1|");
     b.read("PLOT;0;1;2;3;#0a\n");   // a "#" value at the line end stands as written
-    EXPECT_EQ(join(st.Cleft, st.Cright, st.Ctop, st.Cbottom, st.Ccolor), "0|1|2|3|#0a");
+    EXPECT_EQ(join(st.plot.Cleft, st.plot.Cright, st.plot.Ctop, st.plot.Cbottom, st.plot.Ccolor), "0|1|2|3|#0a");
     auto title = [&b, &st](const std::string& text) {
         b.read(text);
-        return join(st.Tsize, st.Tfont, st.Tcolor, st.Tbold, st.Titalic, st.Ttext, st.Tbgcolor);
+        return join(st.title.Tsize, st.title.Tfont, st.title.Tcolor, st.title.Tbold, st.title.Titalic, st.title.Ttext, st.title.Tbgcolor);
     };
     EXPECT_EQ(title("TITLE;;Times;\n"), "0|Times||normal|normal||");
     EXPECT_EQ(title("TITLE\n"), "18|Arial|black|normal|normal||");
@@ -104,8 +104,8 @@ TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
     ChartBench b;
     auto x_axis = [&b](const std::string& text) {
         const ChartState& st = b.read(text).st;
-        return join(st.X1p, st.Xgrid, st.XYcross, st.Xgrad, st.Xwidth, st.Xgcolor, st.Xsize, st.Xfont, st.Xtext,
-                    st.Xi, st.X[0], st.X[1], st.X[2]);
+        return join(st.x.X1p, st.x.Xgrid, st.x.XYcross, st.x.Xgrad, st.x.Xwidth, st.x.Xgcolor, st.x.Xsize, st.x.Xfont, st.x.Xtext,
+                    st.x.Xi, st.X[0], st.X[1], st.X[2]);
     };
     EXPECT_EQ(x_axis("X\n"), "1|-1|-1|0|1|black|14|Arial||-1|||");
     EXPECT_EQ(x_axis("X|+45;2;Red;12;Courier\n"), "1|1|1|45|2|red|12|Courier||-1|||");
@@ -117,13 +117,13 @@ TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
     EXPECT_EQ(x_axis(kXHead + "a;b;c\n" + kXHead + "d;\n"), "1|-1|-1|0|0||0|||1|d||");
     // A continuation goes on in the same label; its line counts, as no record.
     EXPECT_EQ(x_axis(kXHead + "Jan;Fe\\ rest ignored\nb;Mar;\n#\n"), "1|-1|-1|0|0||0|||3|Jan|Feb|Mar");
-    EXPECT_EQ(join(b.st.B, b.log()), "-1|Line 3: [#]\nIt is expected A B P D L T X Y\n");
+    EXPECT_EQ(join(b.st.border.B, b.log()), "-1|Line 3: [#]\nIt is expected A B P D L T X Y\n");
 
     std::string list;
     for (int i = 0; i < 1000; ++i) list += "x;";
     EXPECT_EQ(ChartBench().read(kXHead + list + "\n").log(), "");
     ChartBench over;
-    EXPECT_EQ(over.read(kXHead + list + "y;\n").st.Xi, 1000);
+    EXPECT_EQ(over.read(kXHead + list + "y;\n").st.x.Xi, 1000);
     EXPECT_EQ(over.log(), "Line 1: " + kXHead + list + "[y];\nNumber of arguments is more, than 1000\n");
 }
 
@@ -137,31 +137,31 @@ TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
     EXPECT_EQ(y_record("Y1;;;-5;5;2.5;0,5;0;\n", 1), "1|-1|1|1|1|1|-5|5|2.5|5|0.5|0");
     // 0-5 reads as -5; "-" alone leaves the field absent and a plain 0.
     EXPECT_EQ(y_record("Y2-;;;0-5;-;;;\n", 2), "1|1|1|-1|-1|-1|-5|0|0||0|0");
-    EXPECT_FALSE(std::signbit(b.st.Y2max));
+    EXPECT_FALSE(std::signbit(b.st.y2.max));
     // Single precision after each digit: float(1.2f + 3 * 0.01f) is 1.23f.
     EXPECT_EQ(y_record("Y1;;;1.23;;0.125\n", 1), "1|-1|1|-1|1|-1|1.23|0|0.125|125|0|0");
     EXPECT_EQ(y_record("Y2;;;;;2,50;\n", 2), "1|-1|-1|-1|1|-1|0|0|2.5|50|0|0");
-    EXPECT_EQ(b.read("Y1;;;;;5;\n").st.Y1sstep, "");
+    EXPECT_EQ(b.read("Y1;;;;;5;\n").st.y1.sstep, "");
     // Sixty nines stay at the largest float; 39 step digits kept, all counted.
-    EXPECT_EQ(b.read("Y1;;;" + std::string(60, '9') + ";\n").st.Y1min, std::numeric_limits<float>::max());
+    EXPECT_EQ(b.read("Y1;;;" + std::string(60, '9') + ";\n").st.y1.min, std::numeric_limits<float>::max());
     b.read("Y1;;;;;0." + std::string(45, '1') + ";\n");
-    EXPECT_EQ(b.st.Y1sstep, std::string(39, '1'));
-    EXPECT_NEAR(b.st.Y1step, 1.0f / 9.0f, 1e-6f);
+    EXPECT_EQ(b.st.y1.sstep, std::string(39, '1'));
+    EXPECT_NEAR(b.st.y1.step, 1.0f / 9.0f, 1e-6f);
 
     b.read("Y1-;3;red;1;2;;;;;;;BOLD;it;Units\nY1;4\n");
-    EXPECT_EQ(join(b.st.Y1bold, b.st.Y1italic, b.st.Y1text, b.st.Y1width, b.st.Y1gcolor, b.st.Y1pmin),
+    EXPECT_EQ(join(b.st.y1.bold, b.st.y1.italic, b.st.y1.text, b.st.y1.width, b.st.y1.gcolor, b.st.y1.pmin),
               "normal|normal||4|black|-1");
     b.read("Y2;;;;;;;;;;;BOLD;it;Units\n");
-    EXPECT_EQ(join(b.st.Y2bold, b.st.Y2italic, b.st.Y2text, b.run.file_error), "bold|italic|Units|0");
+    EXPECT_EQ(join(b.st.y2.bold, b.st.y2.italic, b.st.y2.text, b.run.file_error), "bold|italic|Units|0");
 }
 
 TEST(LegendRecord, KeywordFormsMarksFieldsAndTheFrameFlag) {
     ChartBench b;
     auto legend = [&b](const std::string& text) {
         const ChartState& st = b.read(text).st;
-        return join(st.Lp, st.Lgrid, st.Lonly, st.Lleft, st.Ltop, st.Lwidth, st.Lheight, st.Lcolor, st.Lcols,
-                    st.Lrows, st.Lfsize, st.Lfont, st.Lfcolor, st.Lbold, st.Litalic, st.Lborder, st.Lbwidth,
-                    st.Lbcolor, st.Lshadow, st.Lround);
+        return join(st.legend.Lp, st.legend.Lgrid, st.legend.Lonly, st.legend.Lleft, st.legend.Ltop, st.legend.Lwidth, st.legend.Lheight, st.legend.Lcolor, st.legend.Lcols,
+                    st.legend.Lrows, st.legend.Lfsize, st.legend.Lfont, st.legend.Lfcolor, st.legend.Lbold, st.legend.Litalic, st.legend.Lborder, st.legend.Lbwidth,
+                    st.legend.Lbcolor, st.legend.Lshadow, st.legend.Lround);
     };
     const std::string start = "-1|-1|0|0||0|0|14|Arial|black|normal|normal|-1|0|black|-1|-1";
     for (const char* line : {"LEGEND", "L;", "legend;", "LeGeNd;", "LEGEND;;;;"})

@@ -44,14 +44,14 @@ TEST(ReadingAfterAReport, AContinuationLineIsReadAgainWhenTheEchoStopsBeforeIt) 
     ChartBench b;
     b.read(full + "4\\\n5;6\nPLOT;7\n");
     EXPECT_EQ(b.log(), "Line 2: " + full + "[4]\\" + too_many + "Line 3: [5];6" + kLetters);
-    EXPECT_EQ(join(b.d1(0).kolpoint, b.st.Cleft, b.run.file_error), "999|7|1");
+    EXPECT_EQ(join(b.d1(0).kolpoint, b.st.plot.Cleft, b.run.file_error), "999|7|1");
     // Refused on the continuation line itself: the echo runs through it.
     full.pop_back();
     full.pop_back();
     ChartBench after;
     after.read(full + "\\\n1;4;5\nPLOT;7\n");
     EXPECT_EQ(after.log(), "Line 2: " + full + "\\\n1;[4];5" + too_many);
-    EXPECT_EQ(join(after.d1(0).kolpoint, after.st.Cleft), "999|7");
+    EXPECT_EQ(join(after.d1(0).kolpoint, after.st.plot.Cleft), "999|7");
 }
 
 TEST(ReadingAfterAReport, TheLastLineWithoutALineEnd) {
@@ -61,7 +61,7 @@ TEST(ReadingAfterAReport, TheLastLineWithoutALineEnd) {
                  {"TITLE;;;;;;T\n?", "Line 2: [?]" + kLetters}});
     ChartBench b;
     b.read("TITLE;;;;;;T\nPLOT;x");
-    EXPECT_EQ(join(b.st.Ttext, b.sc.at_eof, static_cast<int>(b.sc.pos)), "T|1|19");
+    EXPECT_EQ(join(b.st.title.Ttext, b.sc.at_eof, static_cast<int>(b.sc.pos)), "T|1|19");
 }
 
 // A series beyond the axis' limit is reported at its type letter and still
@@ -75,8 +75,8 @@ TEST(ReadingAfterAReport, ASeriesBeyondTheLimitIsStillRead) {
         ChartBench b;
         b.read(full + "D1;M;;;;;;7;8;9" + end);
         EXPECT_EQ(b.log(), "Line 101: D1;[M];;;;;;7;8;9\nNumber of charts with D1 is more, than\n");
-        EXPECT_EQ(join(b.st.D1num, b.d1(99).tip, b.d1(99).kolpoint, b.v1(99, 2)), "99|M1|2|9");
-        EXPECT_EQ(join(b.st.Cleft, b.sc.at_eof), end.empty() ? "-1|1" : "3|1");
+        EXPECT_EQ(join(b.st.d1.num, b.d1(99).tip, b.d1(99).kolpoint, b.v1(99, 2)), "99|M1|2|9");
+        EXPECT_EQ(join(b.st.plot.Cleft, b.sc.at_eof), end.empty() ? "-1|1" : "3|1");
     }
 }
 

@@ -18,10 +18,10 @@ TEST(SeriesRecord, HeadsTypesSizesColoursAndTexts) {
     ChartBench b;
     b.read("D1;L;;;;;;5;7\nD1;RS;\n d 2 ; m s 4 ;\nD1;L3s;\nD1;M;12 ;Red; #aB ;  Sales, East ;http://x/a b;1\n"
            "D1;L;99999999999;b lue;Rd\nD1;L;;;;" + x119 + ";;1\n");
-    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.D1num, b.st.D2num), "0||5|0");
+    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.d1.num, b.st.d2.num), "0||5|0");
     EXPECT_EQ(series(b.d1(0)) + join("", b.v1(0, 0), b.v1(0, 1)), "L1|-1|||||-1|1|1|5|7");
     // Blanks between the items and lower case in the head and type.
-    EXPECT_EQ(series(b.d1(1)) + "/" + series(b.st.D2rec[0]), "R1|-1|||||1|2|-1/M4|-1|||||1|3|-1");
+    EXPECT_EQ(series(b.d1(1)) + "/" + series(b.st.d2.rec[0]), "R1|-1|||||1|2|-1/M4|-1|||||1|3|-1");
     EXPECT_EQ(series(b.d1(2)), "L3|-1|||||1|4|-1");
     EXPECT_EQ(series(b.d1(3)), "M1|12|red|#aB|  Sales, East |http://x/a b|-1|5|0");
     EXPECT_EQ(series(b.d1(4)), "L1|2147483647|blue|rd|||-1|6|-1");   // a name cut off by the line end
@@ -53,9 +53,9 @@ TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
     // Heads cut short make no series; other errors keep the slot as far as read.
     ChartBench b;
     b.read("D1\nD2;\nD3;L\n");
-    EXPECT_EQ(join(b.st.D1num, b.st.D2num), "-1|-1");
+    EXPECT_EQ(join(b.st.d1.num, b.st.d2.num), "-1|-1");
     b.read("D2;R1;\nD1;L12;\nD1;M;1 2;\nD1;L;;;;" + x119 + "y;;1\nD1;L;;;;;;1.2,3\n");
-    EXPECT_EQ(join(b.st.D2num, b.d1(0).tip, b.d1(1).width, b.d1(2).text == x119, b.d1(2).kolpoint, b.d1(3).kolpoint),
+    EXPECT_EQ(join(b.st.d2.num, b.d1(0).tip, b.d1(1).width, b.d1(2).text == x119, b.d1(2).kolpoint, b.d1(3).kolpoint),
               "0|L1|1|1|-1|-1");
 }
 
@@ -68,7 +68,7 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
            "D1;L;;;;;;5#6;7\n D1;L;;;;a#b;;1;#\n"
            // 16777216 * 10 + 1 rounds to 167772160; 167772171 rounded once is 167772176.
            "D1;L;;;;;;167772171\n");
-    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.D1num, b.d1(7).text), "0||8|a#b");
+    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.d1.num, b.d1(7).text), "0||8|a#b");
     const char* expected[] = {"2|1|1e-36|3", "1|1|2", "3|-0.5|1.5|1e-36|1e-36", "1|4|2", "2|1|23|4",
                               "3|1|2|3|4",   "0|5",   "0|1",                    "0|167772160"};
     for (int s = 0; s < 9; ++s) {
@@ -94,8 +94,8 @@ TEST(SeriesRecord, ValueAndSeriesLimits) {
     ChartBench many;
     many.read(text + "D2;L;;;;;;9\n");
     EXPECT_EQ(many.log(), "Line 101: D1;[L];;;;;;101\nNumber of charts with D1 is more, than\n");
-    EXPECT_EQ(join(many.st.D1num, many.d1(98).pornum, many.d1(99).pornum, many.v1(99, 0)), "99|99|101|101");
-    EXPECT_EQ(join(many.st.D2num, many.st.D2rec[0].pornum), "0|102");
+    EXPECT_EQ(join(many.st.d1.num, many.d1(98).pornum, many.d1(99).pornum, many.v1(99, 0)), "99|99|101|101");
+    EXPECT_EQ(join(many.st.d2.num, many.st.d2.rec[0].pornum), "0|102");
 }
 
 TEST(SeriesFinishing, DefaultsRangesAndMissingData) {
@@ -104,12 +104,12 @@ TEST(SeriesFinishing, DefaultsRangesAndMissingData) {
     b.finish("D1;L;;;;;;5;7\n");
     const SeriesRecord& r = b.d1(0);
     EXPECT_EQ(join(b.run.file_error, b.log(), r.width, r.color1, r.color2, r.inlegend, r.id), "0||1|black|white|-1|");
-    EXPECT_EQ(join(s.Lgnum, s.D1min, s.D1max, s.Xi, s.kolR1_D1, s.Y1pxlocate), "0|5|7|2|0|-1");
+    EXPECT_EQ(join(s.legend.Lgnum, s.d1.min, s.d1.max, s.x.Xi, s.d1.kolR1, s.y1.pxlocate), "0|5|7|2|0|-1");
     // Ranges skip empty values; Xi covers the longest series, or the labels.
     b.finish("D1;L;;;;;;3;;-2\nD1;M;;;;;;10\nD2;R;;;;;;4;6\n");
-    EXPECT_EQ(join(b.d1(0).vmin, b.d1(0).vmax, s.D1min, s.D1max, s.D2min, s.D2max, s.Xi), "-2|3|-2|10|4|6|3");
+    EXPECT_EQ(join(b.d1(0).vmin, b.d1(0).vmax, s.d1.min, s.d1.max, s.d2.min, s.d2.max, s.x.Xi), "-2|3|-2|10|4|6|3");
     b.finish("X;;;;;;;;;;a;b;c;d;e;\nD1;L;;;;;;1\n");
-    EXPECT_EQ(s.Xi, 5);
+    EXPECT_EQ(s.x.Xi, 5);
 
     ChartBench none, some;
     none.finish("");
@@ -121,16 +121,16 @@ TEST(SeriesFinishing, DefaultsRangesAndMissingData) {
 TEST(SeriesFinishing, StackedSeriesHoldRunningTotalsFromTheLastOneUp) {
     ChartBench b;
     b.finish("D1;L2S;;;;;;1;2\nD1;L2S;;;;;;3;;\n");
-    EXPECT_EQ(join(b.v1(0, 0), b.v1(0, 1), b.v1(1, 0), b.v1(1, 1), b.st.D1min, b.st.D1max), "4|2|3|0|0|4");
+    EXPECT_EQ(join(b.v1(0, 0), b.v1(0, 1), b.v1(1, 0), b.v1(1, 1), b.st.d1.min, b.st.d1.max), "4|2|3|0|0|4");
     // Types and axes stack apart; marker shapes stack together.
     ChartBench m;
-    m.st.D1val[2][1] = 50;   // left from an earlier chart, beyond the series' values
+    m.st.d1.val[2][1] = 50;   // left from an earlier chart, beyond the series' values
     m.finish("D1;L1S;;;;;;1;2\nD1;RS;;;;;;10\nD1;L1S;;;;;;3\nD1;M2S;;;;;;1\nD1;M5S;;;;;;2\n"
              "D1;L1;;;;;;7\nD2;L1S;;;;;;100\n");
     EXPECT_EQ(join(m.v1(0, 0), m.v1(0, 1), m.v1(1, 0), m.v1(2, 0), m.v1(2, 1), m.d1(2).kolpoint, m.v1(3, 0),
-                   m.v1(4, 0), m.v1(5, 0), m.st.D2val[0][0]),
+                   m.v1(4, 0), m.v1(5, 0), m.st.d2.val[0][0]),
               "4|2|10|3|0|0|3|2|7|100");
-    EXPECT_EQ(join(m.st.kolR2_D1, m.st.kolR2_D2, m.st.D1max), "1|-1|10");
+    EXPECT_EQ(join(m.st.d1.kolR2, m.st.d2.kolR2, m.st.d1.max), "1|-1|10");
 }
 
 TEST(SeriesFinishing, SizesColoursAndLegendEntries) {
@@ -146,23 +146,23 @@ TEST(SeriesFinishing, SizesColoursAndLegendEntries) {
     EXPECT_EQ(entry(b.d1(0)) + entry(b.d1(1)), "Sales|black|white|-1/^note|red|#ab0|-1/");
     EXPECT_EQ(entry(b.d1(2)), "Values shown|black||-1/");   // value labels: no background
     EXPECT_EQ(entry(b.d1(3)) + entry(b.d1(4)), "North|black|white|1/|black|white|-1/");
-    EXPECT_EQ(entry(b.st.D2rec[0]) + entry(b.st.D2rec[1]),
+    EXPECT_EQ(entry(b.st.d2.rec[0]) + entry(b.st.d2.rec[1]),
               "Sales, East 2024|#abcd00|white|1/O'Brien region|black|white|1/");
     // Labels as the legend shows them: "O'Brien region" up to its apostrophe.
-    EXPECT_EQ(join(b.st.Lgnum, b.st.Lmaxtext), "3|16");
+    EXPECT_EQ(join(b.st.legend.Lgnum, b.st.legend.Lmaxtext), "3|16");
 }
 
 TEST(SeriesFinishing, BarGroupsIntervalsCrossingAndIds) {
     ChartBench b;
     const ChartState& s = b.st;
     b.finish("X|+\nD1;R;50;;;;;1\nD1;R;80;;;;;1\nD2;L;;;;;;1\n");
-    EXPECT_EQ(join(s.kolR1_D1, s.intR1_D1, s.XYcross, s.Y1pxlocate, s.Y1xlocate, s.kolR1_D2, s.Y2pxlocate),
+    EXPECT_EQ(join(s.d1.kolR1, s.d1.intR1, s.x.XYcross, s.y1.pxlocate, s.y1.xlocate, s.d2.kolR1, s.y2.pxlocate),
               "2|50|-1|1|0|0|-1");
     b.finish("X|+\nY2;;;;;;;5\nD1;RS;;;;;;1\nD1;RS;900;;;;;1\nD2;R;900;;;;;1\n");
-    EXPECT_EQ(join(s.kolR1_D1, s.intR1_D1, s.XYcross, s.kolR1_D2, s.intR1_D2, s.Y2xlocate), "1|100|1|1|500|5");
+    EXPECT_EQ(join(s.d1.kolR1, s.d1.intR1, s.x.XYcross, s.d2.kolR1, s.d2.intR1, s.y2.xlocate), "1|100|1|1|500|5");
     // Ids join the chart id and the record ordinal.
     b.finish("AREA;;;;;;chart1\nD2;L;;;;;;1\nD1;L;;;;;;1\n");
-    EXPECT_EQ(join(b.st.D2rec[0].id, b.d1(0).id), "chart1_1|chart1_2");
+    EXPECT_EQ(join(b.st.d2.rec[0].id, b.d1(0).id), "chart1_1|chart1_2");
     // A long chart id is cut from its end; "_" and the ordinal stay whole.
     const std::string aid = "c" + std::string(254, 'a');
     std::string text = "AREA;;;;;;" + aid + "\n";

@@ -43,20 +43,20 @@ struct ChartBench : ChartSink {
     std::string text;   // what the scanner reads
     Scanner sc;
 
-    void output_chart() override { calls.push_back("output " + join(st.Aleft, run.file_error, st.Ttext)); }
-    void end_chart() override { calls.push_back("end " + join(st.Aleft, run.file_error, st.Ttext)); }
+    void output_chart() override { calls.push_back("output " + join(st.area.Aleft, run.file_error, st.title.Ttext)); }
+    void end_chart() override { calls.push_back("end " + join(st.area.Aleft, run.file_error, st.title.Ttext)); }
 
     // Reads the text as a chart description file from its start.
     ChartBench& read(std::string input) {
         text = std::move(input);
         sc = Scanner(text);
-        st.numAREA = 0;
+        st.file.numAREA = 0;
         read_chart_description(st, run, sc, *this);
         return *this;
     }
     // Finishes the series read as chart output does; or reads, then finishes.
     void finish() {
-        st.Lgnum = 0;
+        st.legend.Lgnum = 0;
         finish_series(st, run);
     }
     void finish(std::string input) { read(std::move(input)).finish(); }
@@ -72,8 +72,8 @@ struct ChartBench : ChartSink {
         return s;
     }
 
-    SeriesRecord& d1(int i) { return st.D1rec[static_cast<std::size_t>(i)]; }
-    float v1(int s, int k) const { return st.D1val[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)]; }
+    SeriesRecord& d1(int i) { return st.d1.rec[static_cast<std::size_t>(i)]; }
+    float v1(int s, int k) const { return st.d1.val[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)]; }
 };
 
 // Texts read one by one, each into a fresh state, against their run logs.

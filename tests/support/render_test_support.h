@@ -41,16 +41,16 @@ inline std::string heading(const std::string& title) {
 // A completed chart before drawing: a 400 x 300 area with margins of 50,
 // so that after the frame the plot spans x 50..350 and rows 50..250.
 inline void completed_chart(ChartState& st) {
-    st.Aleft = st.Atop = 0;
-    st.Awidth = 400;
-    st.Aheight = 300;
-    st.Cleft = st.Cright = st.Ctop = st.Cbottom = 50;
+    st.area.Aleft = st.area.Atop = 0;
+    st.area.Awidth = 400;
+    st.area.Aheight = 300;
+    st.plot.Cleft = st.plot.Cright = st.plot.Ctop = st.plot.Cbottom = 50;
 }
 
 // The same chart as the frame painter leaves it, at the group origin.
 inline void framed_chart(ChartState& st) {
     completed_chart(st);
-    st.Atop0 = 0;
+    st.drawing.Atop0 = 0;
 }
 
 // A Y scale 0..100 crossed at 0 with a step of 25: 2 pixels per unit,
@@ -71,14 +71,14 @@ inline void scale_0_100(ChartState& st, int number) {
 inline ChartState series_chart() {
     ChartState st;
     framed_chart(st);
-    st.Cx1 = 50;
-    st.Cx2 = 350;
-    st.Xi = 3;
-    st.Xstepr = st.Xstepm = st.Y1max = 100;
-    st.dXstepm = 50;
-    st.Y1p = 1;
-    st.Y2max = 10;
-    st.Y1xrow = st.Y2xrow = 250;
+    st.drawing.Cx1 = 50;
+    st.drawing.Cx2 = 350;
+    st.x.Xi = 3;
+    st.drawing.Xstepr = st.drawing.Xstepm = st.y1.max = 100;
+    st.drawing.dXstepm = 50;
+    st.y1.p = 1;
+    st.y2.max = 10;
+    st.drawing.Y1xrow = st.drawing.Y2xrow = 250;
     return st;
 }
 
