@@ -1,0 +1,32 @@
+// The command line's options.  Arguments that begin with "--" (and "-h")
+// are options wherever they stand among the files; "--" alone ends the
+// options, so that a file named like an option can follow it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qp {
+
+struct Options {
+    bool help = false;      // --help, -h: the usage text
+    bool version = false;   // --version
+    bool svg = false;       // --svg: pages with inline SVG
+    bool check = false;     // --check: read and check, write no page
+    bool strict = false;    // --strict: skipped files and lost pages fail the run
+    std::vector<std::string> files;   // the other arguments, in order
+    std::string unknown;    // the first option not known, if any
+
+    bool any() const { return help || version || svg || check || strict || !unknown.empty(); }
+};
+
+Options parse_options(const std::vector<std::string>& args);
+
+// The usage text for --help, and the name and version for --version.
+std::string_view usage_text();
+std::string_view version_text();
+// What standard error says about an unknown option.
+std::string unknown_option_text(std::string_view option);
+
+}  // namespace qp

@@ -1,0 +1,32 @@
+// The command line's options: recognised anywhere among the files, "--"
+// ends them, and the first unknown one is kept for the message.
+#include <gtest/gtest.h>
+
+#include "app/options.h"
+
+namespace qp {
+namespace {
+
+TEST(Options, AnywhereAmongTheFilesUntilTheEndMark) {
+    const Options o = parse_options({"a.csv", "--svg", "b.qpj", "--strict", "--check", "-h",
+                                     "--version", "--", "--help", "-h", "c.csv"});
+    EXPECT_TRUE(o.svg && o.strict && o.check && o.help && o.version);
+    EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv", "b.qpj", "--help", "-h", "c.csv"}));
+    EXPECT_TRUE(o.unknown.empty());
+}
+
+TEST(Options, PlainArgumentsAreFilesAndTheFirstUnknownOptionIsKept) {
+    const Options none = parse_options({"/?", "-x", "a.csv"});
+    EXPECT_FALSE(none.any());
+    EXPECT_EQ(none.files, (std::vector<std::string>{"/?", "-x", "a.csv"}));
+
+    const Options unknown = parse_options({"--tidyx", "--svg", "--nope"});
+    EXPECT_EQ(unknown.unknown, "--tidyx");
+    EXPECT_TRUE(unknown.any());
+    EXPECT_EQ(unknown_option_text("--tidyx"),
+              "qplot: unknown option --tidyx (known: --help, -h, --version, --svg, --check, "
+              "--strict, --)\n");
+}
+
+}  // namespace
+}  // namespace qp
