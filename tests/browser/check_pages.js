@@ -60,9 +60,15 @@ function vmlBlocks() {
       const t = e.getAttribute('title');
       if (t && !s.titles.includes(t)) s.titles.push(t);
     }
+    const boxes = [];
+    for (const t of block.getElementsByTagName('v:textbox')) {
+      const shape = t.parentElement.getAttribute('style') || '';
+      const at = (name) => { const m = new RegExp(`(?:^|;)\\s*${name}:(-?\\d+)`).exec(shape); return m ? Number(m[1]) : 0; };
+      boxes.push({ text: t.textContent, left: at('left'), top: at('top'), width: at('width'), height: at('height') });
+    }
     return {
       id: block.id, width: size('width'), height: size('height'),
-      position: computed.position, left: computed.left, top: computed.top, series,
+      position: computed.position, left: computed.left, top: computed.top, series, boxes,
     };
   });
 }
@@ -128,7 +134,10 @@ function svgReport(sources) {
         titles: [...titles],
       });
     }
+    const drawnShapes = [...s.querySelectorAll('*')].filter((e) => SHAPES.has(e.localName) && e.localName !== 'text' && drawnLeaf(e, frame));
+    const untitled = [...s.querySelectorAll('title')].filter((t) => t.parentElement !== s).map((t) => t.textContent);
     return {
+      shapes: Math.max(0, drawnShapes.length - 1), untitled,
       isSvg: s instanceof SVGSVGElement && s.namespaceURI === NS,
       xmlns: s.getAttribute('xmlns'), width: s.getAttribute('width'), height: s.getAttribute('height'),
       viewBox: s.getAttribute('viewBox'), role: s.getAttribute('role'), labels,
@@ -206,6 +215,7 @@ async function checkPage(page, vmlFile, svgFile) {
     fault('blocks', `${r.charts.length} svg elements for ${expected.length} blocks of the VML page`);
   }
 
+  const seen = new Set();
   r.charts.forEach((c, i) => {
     const want = expected[i];
     if (!want) return;
@@ -229,18 +239,32 @@ async function checkPage(page, vmlFile, svgFile) {
     }
     for (const t of c.texts) {
       const b = t.box;
-      fault('text', `${name}: text "${t.text}" at ${b.x.toFixed(1)},${b.y.toFixed(1)} size ${b.w.toFixed(1)}x${b.h.toFixed(1)} leaves the ${want.width}x${want.height} chart`);
+      const v = want.boxes.find((x) => x.text.trim() === t.text.trim());
+      const vml = v ? ` (the VML text box: ${v.left},${v.top} size ${v.width}x${v.height})` : '';
+      fault('text', `${name}: text "${t.text}" at ${b.x.toFixed(1)},${b.y.toFixed(1)} size ${b.w.toFixed(1)}x${b.h.toFixed(1)} leaves the ${want.width}x${want.height} chart${vml}`);
     }
+    let samples = 0;
     for (const [seriesId, s] of Object.entries(want.series)) {
       if (seriesId === want.id) continue;
       stats.series++;
       const carriers = c.elements.filter((e) => carries(e.names, seriesId));
+      if (seen.has(seriesId) && !carriers.length) {
+        samples++;
+        continue;
+      }
+      seen.add(seriesId);
       if (!carriers.length) { fault('series', `${name}: no element carries series ${seriesId}`); continue; }
       if (!carriers.some((e) => e.drawn)) fault('series', `${name}: series ${seriesId} is not drawn (${carriers.length} element(s), none visible)`);
       for (const title of s.titles) {
-        if (!carriers.some((e) => e.titles.includes(title))) fault('series', `${name}: series ${seriesId} has no <title> "${title}"`);
+        if (carriers.some((e) => e.titles.includes(title))) continue;
+        const elsewhere = c.elements.some((e) => e.titles.includes(title)) || c.untitled.includes(title);
+        fault('series', `${name}: no element carrying series ${seriesId} has the <title> "${title}"${elsewhere ? ' (an element without the series id has it)' : ''}`);
       }
     }
+    // A series id that an earlier block of the page carries (a legend's
+    // samples in VML repeat their chart's ids) cannot repeat in SVG: there
+    // the block must draw at least as many samples, each a shape.
+    if (samples && c.shapes < samples) fault('series', `${name}: ${c.shapes} shapes drawn for ${samples} series samples`);
   });
   return { faults, stats };
 }
