@@ -202,8 +202,9 @@ class Page {
       w: Math.ceil(document.documentElement.scrollWidth),
       h: Math.ceil(Math.max(document.documentElement.scrollHeight, document.body ? document.body.scrollHeight : 0)),
     }));
+    // A margin below, for texts that reach past the last block.
     const w = Math.min(4000, Math.max(width, size.w));
-    const h = Math.min(8000, Math.max(height, size.h));
+    const h = Math.min(8000, Math.max(height, size.h + 16));
     await this.resize(w, h);
     const shot = await this.send('Page.captureScreenshot', {
       format: 'png', clip: { x: 0, y: 0, width: w, height: h, scale: 1 }, captureBeyondViewport: true,
