@@ -2,6 +2,9 @@
 # Times qplot on a generated job at 1x and 4x size against the I/O floor
 # measured in the same run, and prints charts per second, output MB/s, the
 # ratio to the floor, peak resident memory and the growth from 1x to 4x.
+# When the binary writes SVG pages (qplot --svg), the same job is timed with
+# --svg too, and its figures are printed beside the VML ones, with the SVG
+# pages' bytes against the VML pages' (the same pages must be written).
 #
 #   bench/run.sh [path/to/qplot]
 #   REPEAT=n bench/run.sh ...    runs per size, best time kept (default 3)
@@ -29,6 +32,21 @@ else
   qplot="$work/release/qplot"
 fi
 
+# Tells whether the binary writes SVG pages with --svg (a binary without the
+# flag takes it for an argument of an unknown kind and writes VML).
+svg_supported() {
+  local dir
+  dir="$(mktemp -d)"
+  printf 'AREA;0;;200;100;white;probe\nD1;L1;1;red;;a;;1;2;\n' >"$dir/probe.csv"
+  (cd "$dir" && "$qplot" --svg probe.csv >/dev/null 2>&1)
+  head -c 15 "$dir/probe.htm" 2>/dev/null | grep -qi '^<!DOCTYPE html>'
+  local rc=$?
+  rm -rf "$dir"
+  return $rc
+}
+svg=0
+if svg_supported; then svg=1; else echo "== $qplot writes no SVG pages (--svg not supported): VML only"; fi
+
 # Runs a command in the current directory; prints "seconds peak_kb exit_code
 # cpu_seconds".
 measure() {
@@ -43,7 +61,7 @@ PY
 }
 
 repeat="${REPEAT:-3}"
-declare -A T_QP T_CPU
+declare -A T_QP T_CPU T_SVG C_SVG
 for scale in 1 4; do
   job="$work/job-${scale}x"
   if [ ! -f "$job/bench.qpj" ] || [ "$root/bench/gen_job.py" -nt "$job/bench.qpj" ]; then
@@ -90,6 +108,38 @@ print("   CPU time       %8.2f s qplot, %.2f s floor (user + system)" % (float(c
 print("   ratio to floor %8.2f x   (target: at most 2)" % (t_qp / t_floor))
 PY
   rm -rf floor
+
+  if [ "$svg" -eq 1 ]; then
+    find out -type f | sort >vml-pages.txt
+    t_svg=""; cpu_svg=""; peak_svg=0; rc_svg=0
+    for ((run = 1; run <= repeat; run++)); do
+      rm -rf out qplotlog.htm
+      mkdir out
+      cat in/* >/dev/null
+      sync
+      read -r t p r c < <(measure "$qplot" --svg bench.qpj)
+      [ "$r" -ne 0 ] && rc_svg=$r
+      [ "$p" -gt "$peak_svg" ] && peak_svg=$p
+      if [ -z "$t_svg" ] || python3 -c "import sys; sys.exit(not $t < $t_svg)"; then t_svg=$t; cpu_svg=$c; fi
+      sync
+    done
+    charts_svg=$(grep -o 'is generated' qplotlog.htm | wc -l)
+    same=no
+    if find out -type f | sort | cmp -s - vml-pages.txt && [ "$charts_svg" -eq "$charts" ]; then same=yes; fi
+    bytes_svg=$(du -sb out | cut -f1)
+    T_SVG[$scale]=$t_svg
+    C_SVG[$scale]=$cpu_svg
+    python3 - "$t_svg" "$cpu_svg" "$peak_svg" "$rc_svg" "$charts_svg" "$bytes_svg" "$bytes" "$same" "$t_qp" <<'PY'
+import sys
+t, cpu, peak, rc, charts, nbytes, vml_bytes, same, t_vml = sys.argv[1:]
+t, mb = float(t), int(nbytes) / 1e6
+print("   qplot --svg    %8.2f s   %8.0f charts/s   %7.1f MB/s output   peak RSS %.1f MB   (%.2f x the VML time)"
+      % (t, int(charts) / t, mb / t, int(peak) / 1024, t / float(t_vml)))
+print("   SVG pages      %.1f MB: %.2f of the VML pages' bytes; CPU time %.2f s; exit code %s; the same pages as VML: %s"
+      % (mb, int(nbytes) / int(vml_bytes), float(cpu), rc, same))
+PY
+    rm -f vml-pages.txt
+  fi
   cd "$root"
 done
 
@@ -99,3 +149,11 @@ t1, t4, c1, c4 = map(float, sys.argv[1:])
 print("== growth from 1x to 4x (linear: 4.0): wall %.2f s -> %.2f s, ratio %.2f; CPU %.2f s -> %.2f s, ratio %.2f"
       % (t1, t4, t4 / t1, c1, c4, c4 / c1))
 PY
+if [ "$svg" -eq 1 ]; then
+  python3 - "${T_SVG[1]}" "${T_SVG[4]}" "${C_SVG[1]}" "${C_SVG[4]}" <<'PY'
+import sys
+t1, t4, c1, c4 = map(float, sys.argv[1:])
+print("== growth with --svg from 1x to 4x (linear: 4.0): wall %.2f s -> %.2f s, ratio %.2f; CPU %.2f s -> %.2f s, ratio %.2f"
+      % (t1, t4, t4 / t1, c1, c4, c4 / c1))
+PY
+fi
