@@ -411,7 +411,10 @@ bool is_hex(char c) { return is_digit(c) || (lower(c) >= 'a' && lower(c) <= 'f')
 }  // namespace
 
 char* put_decimal(char* p, double v, int decimals) {
+    // Pixel values are far smaller; the bound keeps the text within 32.
+    constexpr double kLargest = 1e15;
     if (!std::isfinite(v)) v = 0;
+    v = std::clamp(v, -kLargest, kLargest);
     const double scale = decimals == 2 ? 100.0 : decimals == 1 ? 10.0 : 1.0;
     double r = std::round(v * scale) / scale;
     if (r == 0) r = 0;   // no "-0"
