@@ -57,6 +57,10 @@ public:
     // kSpillBytes, to hand it on to the file.
     SvgCanvas(PageText& out, SvgPage& page, std::function<void()> spill = {})
         : out_(out), page_(page), spill_(std::move(spill)) {}
+    // A group still open is closed, so that the page stays well formed.
+    ~SvgCanvas() override { close_group(); }
+    SvgCanvas(const SvgCanvas&) = delete;
+    SvgCanvas& operator=(const SvgCanvas&) = delete;
 
     static constexpr std::size_t kSpillBytes = std::size_t{1} << 20;
 
