@@ -13,6 +13,7 @@
 #include "draw/render_driver.h"
 #include "page/error_page.h"
 #include "page/output_page.h"
+#include "page/svg_canvas.h"
 #include "page/vml_canvas.h"
 #include "read/scanner.h"
 
@@ -24,8 +25,8 @@ constexpr std::string_view kPageEnd = "</body></html>";
 
 class ChartFile : public ChartSink {
 public:
-    ChartFile(ChartState& st, RunContext& run, PageText& page_text)
-        : st_(st), run_(run), page_(page_text) {}
+    ChartFile(ChartState& st, RunContext& run, PageText& page_text, const Options& options)
+        : st_(st), run_(run), page_(page_text), options_(options) {}
 
     void output_chart() override;
     void end_chart() override;
@@ -42,10 +43,14 @@ private:
     void copy_ending_file();
     void report_generated();
     void report_not_generated();
+    void draw_chart();
+    void draw_error_page(const ErrorPageHeading& lead);
 
     ChartState& st_;
     RunContext& run_;
     OutputPage page_;
+    const Options& options_;
+    SvgPage svg_page_;          // what the charts of an SVG page share
     std::string output_path_;   // the page last opened for a drawn chart
     AreaPlace area_;            // the chart's area as its records gave it
     bool area_kept_ = false;
@@ -73,6 +78,8 @@ bool ChartFile::open_page(const std::string& name) {
         return false;
     }
     if (page_.is_open()) close_page();
+    // An SVG page names itself by its file name, without the directory.
+    svg_page_.reset(std::string_view(name).substr(name.find_last_of("\\/") + 1));
     if (page_.open(run_.fs, name)) return true;
     run_.console << file << ' ' << name << ": " << builtin_text(Msg::CanNotBeOpened) << '\n';
     run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
@@ -148,10 +155,7 @@ void ChartFile::output_chart() {
         if (!open_page(output_path_)) return;
     }
 
-    // The page text is handed to the file whenever it has grown past a
-    // megabyte, so that a chart of any size is drawn in bounded memory.
-    VmlCanvas canvas(page_.text(), [this] { page_.flush(); });
-    render_chart(st_, run_, canvas);
+    draw_chart();
     const bool drawn = run_.file_error == 0;
 
     copy_ending_file();
@@ -206,13 +210,34 @@ void ChartFile::end_chart() {
         return;   // an own page without a name (already reported by the reader)
     }
 
-    append_error_page(page_.text(), area_, lead, st_.title.Ttext, run_.chart_name);
+    draw_error_page(lead);
 
     if (!shared()) {
         page_.append(kPageEnd);
         page_.close();
     } else {
         page_.flush();
+    }
+}
+
+// The page text is handed to the file whenever it has grown past a
+// megabyte, so that a chart of any size is drawn in bounded memory.
+void ChartFile::draw_chart() {
+    if (options_.format == PageFormat::Svg) {
+        SvgCanvas canvas(page_.text(), svg_page_, [this] { page_.flush(); });
+        render_chart(st_, run_, canvas);
+    } else {
+        VmlCanvas canvas(page_.text(), [this] { page_.flush(); });
+        render_chart(st_, run_, canvas);
+    }
+}
+
+void ChartFile::draw_error_page(const ErrorPageHeading& lead) {
+    if (options_.format == PageFormat::Svg) {
+        SvgCanvas canvas(page_.text(), svg_page_);
+        qp::draw_error_page(canvas, area_, lead, ErrorPageTexts{st_.title.Ttext, run_.chart_name});
+    } else {
+        append_error_page(page_.text(), area_, lead, st_.title.Ttext, run_.chart_name);
     }
 }
 
@@ -241,9 +266,9 @@ void process_chart_file(ChartState& st, RunContext& run, const std::string& text
 }
 
 void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
-                        const std::string& text) {
+                        const std::string& text, const Options& options) {
     st.file.numAREA = 0;
-    ChartFile file(st, run, page_text);
+    ChartFile file(st, run, page_text, options);
     Scanner sc(text);
     read_chart_description(st, run, sc, file);
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/options.h"
 #include "model/chart_state.h"
 #include "log/run_context.h"
 #include "page/page_text.h"
@@ -15,9 +16,9 @@ namespace qp {
 // run.file_error 0.  Closes every page it opened, the shared page included,
 // before it returns.
 // The page text `page_text` serves every page in turn; the form without it
-// uses a page text of its own.
+// uses a page text of its own.  `options` choose the pages' format.
 void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
-                        const std::string& text);
+                        const std::string& text, const Options& options = {});
 void process_chart_file(ChartState& st, RunContext& run, const std::string& text);
 
 // The default page name of the chart description file in hand.

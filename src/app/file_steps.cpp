@@ -49,7 +49,7 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
     }
 
     // Closes every page it opened, the file's shared page included.
-    process_chart_file(session.st, run, session.page_text, text);
+    process_chart_file(session.st, run, session.page_text, text, session.options);
 
     if (run.file_error == 0) {
         if (from_command_line) run.console << '\a';

@@ -21,7 +21,7 @@ Options parse_options(const std::vector<std::string>& args) {
         } else if (arg == "--version") {
             options.version = true;
         } else if (arg == "--svg") {
-            options.svg = true;
+            options.format = PageFormat::Svg;
         } else if (arg == "--check") {
             options.check = true;
         } else if (arg == "--strict") {

@@ -9,16 +9,21 @@
 
 namespace qp {
 
+// How the pages of a run draw their charts.
+enum class PageFormat { Vml, Svg };
+
 struct Options {
     bool help = false;      // --help, -h: the usage text
     bool version = false;   // --version
-    bool svg = false;       // --svg: pages with inline SVG
+    PageFormat format = PageFormat::Vml;   // --svg: HTML5 pages with inline SVG
     bool check = false;     // --check: read and check, write no page
     bool strict = false;    // --strict: skipped files and lost pages fail the run
     std::vector<std::string> files;   // the other arguments, in order
     std::string unknown;    // the first option not known, if any
 
-    bool any() const { return help || version || svg || check || strict || !unknown.empty(); }
+    bool any() const {
+        return help || version || format != PageFormat::Vml || check || strict || !unknown.empty();
+    }
 };
 
 Options parse_options(const std::vector<std::string>& args);

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/help_text.h"
+#include "app/options.h"
 #include "log/message_file.h"
 #include "app/run_steps.h"
 
@@ -88,8 +89,12 @@ void run_argument(RunSession& session, const std::string& arg) {
 
 }  // namespace
 
-int run_program(const char* argv0, const std::vector<std::string>& args, Platform& platform,
+int run_program(const char* argv0, const std::vector<std::string>& arguments, Platform& platform,
                 FileSystem& fs, std::ostream& console, std::istream& keyboard) {
+    // The options are taken out first: the rest of the run sees only the
+    // file names, as it would without them.
+    const Options options = parse_options(arguments);
+    const std::vector<std::string>& args = options.files;
     RunContext run(fs, console, keyboard);
     run.program_dir = platform.program_dir(argv0);
     run.run_error = -1;
@@ -132,7 +137,7 @@ int run_program(const char* argv0, const std::vector<std::string>& args, Platfor
     // One chart state serves every chart of the run.
     auto st = std::make_unique<ChartState>();
     PageText page_text;
-    RunSession session{run, *st, platform.separator(), page_text};
+    RunSession session{run, *st, platform.separator(), page_text, options};
 
     if (args.empty()) {
         run_job_file(session, run.current_dir + std::string(kDefaultJobName));

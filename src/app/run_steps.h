@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/options.h"
 #include "model/chart_state.h"
 #include "page/page_text.h"
 #include "log/run_context.h"
@@ -19,6 +20,7 @@ struct RunSession {
     // The text of the page being written, not yet handed to its file.  It
     // belongs to the run so that its storage serves every page in turn.
     PageText& page_text;
+    Options options{};
 };
 
 // True when a path fits the program's path length.

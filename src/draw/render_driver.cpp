@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw/render_driver.h"
+#include "draw/chart_summary.h"
 #include "draw/painters.h"
 #include "draw/plot_geometry.h"
 
@@ -124,6 +125,7 @@ void paint_series(ChartState& st, Canvas& out) {
 
 void render_chart(ChartState& st, RunContext& run, Canvas& out) {
     if (!write_heading(st, run, out)) return;
+    out.describe(summarize_chart(st));
 
     if (st.legend.Lonly == 1) {
         paint_legend(st, out);

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace qp {
 
@@ -119,6 +120,28 @@ struct Sector {
     Tags tags;
 };
 
+// What a chart shows, in words, for formats that describe their charts to
+// readers who cannot see them: the title (without its alignment mark), the
+// series with their kinds, the first and last category, and the range of
+// each scale drawn.
+struct ChartSummary {
+    struct Series {
+        std::string_view name;
+        std::string_view kind;   // "line", "bars", "pie", ...
+    };
+    struct Scale {
+        bool drawn = false;
+        float min = 0;
+        float max = 0;
+    };
+    std::string_view title;
+    std::vector<Series> series;
+    std::string_view first_category;
+    std::string_view last_category;
+    std::array<Scale, 2> scales{};
+    bool legend_only = false;   // the chart's only block is its legend
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -128,6 +151,8 @@ public:
     // Bytes that go to the page as they stand (a heading file).
     virtual void verbatim(std::string_view bytes) = 0;
     virtual void page_end() = 0;
+    // What the chart drawn next shows; comes before its first block.
+    virtual void describe(const ChartSummary& summary) = 0;
 
     // --- Blocks and boxes ---
     virtual void begin_block(const Block& block) = 0;

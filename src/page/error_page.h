@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "page/canvas.h"
 #include "page/page_text.h"
 
 namespace qp {
@@ -22,8 +23,19 @@ struct ErrorPageHeading {
     bool title_line = false;   // the heading carries the title line
 };
 
-// Appends the error page of the chart description file `chart_name` to
-// `page`.  `title` fills the heading's title line.
+// What the error page is about: the heading's title line and the chart
+// description file that has the errors.
+struct ErrorPageTexts {
+    const std::string& title;
+    const std::string& chart_name;
+};
+
+// Draws the error page of the chart description file on `canvas`.
+void draw_error_page(Canvas& canvas, const AreaPlace& area, const ErrorPageHeading& lead,
+                     const ErrorPageTexts& texts);
+
+// Appends the error page (VML) of the chart description file `chart_name`
+// to `page`.  `title` fills the heading's title line.
 void append_error_page(PageText& page, const AreaPlace& area, const ErrorPageHeading& lead,
                        const std::string& title, const std::string& chart_name);
 

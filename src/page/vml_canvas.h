@@ -26,6 +26,8 @@ public:
     void heading(const PageHeading& heading) override;
     void verbatim(std::string_view bytes) override;
     void page_end() override;
+    // A VML page does not describe its charts.
+    void describe(const ChartSummary&) override {}
 
     void begin_block(const Block& block) override;
     void end_block() override;

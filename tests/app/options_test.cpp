@@ -10,7 +10,8 @@ namespace {
 TEST(Options, AnywhereAmongTheFilesUntilTheEndMark) {
     const Options o = parse_options({"a.csv", "--svg", "b.qpj", "--strict", "--check", "-h",
                                      "--version", "--", "--help", "-h", "c.csv"});
-    EXPECT_TRUE(o.svg && o.strict && o.check && o.help && o.version);
+    EXPECT_EQ(o.format, PageFormat::Svg);
+    EXPECT_TRUE(o.strict && o.check && o.help && o.version);
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv", "b.qpj", "--help", "-h", "c.csv"}));
     EXPECT_TRUE(o.unknown.empty());
 }
