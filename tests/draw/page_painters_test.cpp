@@ -156,6 +156,53 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     EXPECT_EQ(handed, whole.page);
 }
 
+// Drawing reads the chart and its layout only: the same chart drawn twice,
+// from one layout or from two, gives the same page.
+TEST(RenderDriver, TheSameChartDrawnTwiceGivesTheSamePage) {
+    Drive r;
+    ChartState& st = r.st;
+    st.area.Abgcolor = "Ivory";
+    st.border.B = 1;
+    st.border.Bwidth = 3;
+    st.title.Ttext = "Twice";
+    test::scale_0_100(st, 1);
+    test::scale_0_100(st, 2);
+    st.y1.text = "|up";
+    st.x.X1p = 1;
+    st.x.Xtext = "Months";
+    st.x.Xi = 3;
+    st.X[0] = "Jan";
+    st.X[1] = "Feb";
+    st.X[2] = "Mar";
+    st.d1.kolR1 = 1;
+    const char* tips[] = {"L3", "R1", "L2", "M4", "V1", "P1"};
+    for (const char* tip : tips) test::add_series(st, 1, tip, {10, 60, 30}).inlegend = 1;
+    st.legend.Lp = st.legend.Lgrid = st.legend.Lborder = 1;
+    st.legend.Lgnum = 6;
+    st.legend.Lcols = 2;
+    st.legend.Lrows = 3;
+    st.legend.Lbwidth = 2;
+    st.legend.Lwidth = 160;
+    st.legend.Lheight = 90;
+    st.legend.Lcolor = "Ivory";
+
+    r.render();
+    const std::string first = r.page.str();
+    ASSERT_GT(count_of(first, "<v:"), 40);
+    r.page.clear();
+    r.render();
+    EXPECT_EQ(r.page.str(), first);
+
+    PageText twice;
+    VmlCanvas canvas(twice);
+    const Layout lay = lay_out(st);
+    draw_chart(st, lay, canvas);
+    const std::string once = twice.str();
+    draw_chart(st, lay, canvas);
+    EXPECT_EQ(twice.str(), once + once);
+    EXPECT_EQ(lay_out(st), lay);
+}
+
 TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     Drive r;
     test::scale_0_100(r.st, 1);
