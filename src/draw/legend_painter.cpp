@@ -72,7 +72,7 @@ void paint_sample(const ChartState& st, Canvas& out, const Cell& cell) {
                                         Tags{rec.id, next.url, cell.title}});
             }
         }
-    } else if (rec.tip == "L3" || type == SeriesKind::Bar || type == SeriesKind::Pie) {
+    } else if (is_filled_line(rec) || type == SeriesKind::Bar || type == SeriesKind::Pie) {
         // A bar 6 pixels high around the middle row.
         draw_bar(out, Bar{x1, x2, px_sum(ym, -3), px_sum(ym, 3), 1, rec.color1, rec.color2, tags});
     } else if (type == SeriesKind::Marker) {

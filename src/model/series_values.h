@@ -64,6 +64,10 @@ inline bool is_open_line(const SeriesRecord& rec) {
            (line_style(rec) == LineStyle::Plain || line_style(rec) == LineStyle::DropLines);
 }
 
+inline bool is_filled_line(const SeriesRecord& rec) {
+    return kind(rec) == SeriesKind::Line && rec.tip.size() == 2 && line_style(rec) == LineStyle::Filled;
+}
+
 // The last value position of a series, kept inside its value row.
 inline int last_position(const SeriesRecord& rec) {
     if (rec.kolpoint < -1) return -1;
