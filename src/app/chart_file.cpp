@@ -57,7 +57,7 @@ private:
     bool ending_failed_ = false;
 };
 
-// The area as read, before completion and drawing change it, so that an
+// The area as read, before completion changes it, so that an
 // error page stands where the chart would have stood.
 void ChartFile::keep_area() {
     if (area_kept_) return;

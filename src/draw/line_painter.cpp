@@ -15,10 +15,9 @@ namespace {
 constexpr int kJointMinWidth = 5;
 
 struct LineContext {
-    ChartState& st;
+    const ChartState& st;
     Canvas& out;
-    const DataAxis& axis;
-    int s;
+    int xrow;   // the crossing row of the series' scale
     const SeriesRecord& rec;
     XMapping x_of;
     YMapping y_of;
@@ -61,7 +60,7 @@ void paint_joints(const LineContext& c, int last) {
     for (int i = 0; i < last; ++i) {
         const bool drawn = c.segment(i);
         if (drawn && previous) {
-            draw_marker(c.out, Marker{{c.x(i), c.y(i)}, c.rec.width - 2, '4', c.rec.color1,
+            draw_marker(c.out, Marker{{c.x(i), c.y(i)}, c.rec.width - 2, MarkerShape::Circle, c.rec.color1,
                                       c.rec.color1, Tags{c.rec.id, c.rec.url, {}}});
         }
         previous = drawn;
@@ -71,7 +70,7 @@ void paint_joints(const LineContext& c, int last) {
 void paint_segments(const LineContext& c, int last, bool drop_lines) {
     const SeriesRecord& rec = c.rec;
     const Tags tags{rec.id, rec.url, rec.text};
-    const int xrow = c.axis.y.xrow;
+    const int xrow = c.xrow;
     // With positions on the slot boundaries the outermost drop lines would
     // lie on the Y axis lines, so they are left out where a scale is drawn.
     const bool on_boundaries = c.st.x.XYcross != -1;
@@ -89,7 +88,7 @@ void paint_segments(const LineContext& c, int last, bool drop_lines) {
 
 void paint_area(const LineContext& c, int last) {
     const SeriesRecord& rec = c.rec;
-    const int xrow = c.axis.y.xrow;
+    const int xrow = c.xrow;
     const Paint paint{rec.color2, rec.color1, {}};
     const Tags tags{rec.id, rec.url, rec.text};
     for_each_segment(c, last, [&](int, Point from, Point to) {
@@ -99,23 +98,24 @@ void paint_area(const LineContext& c, int last) {
 
 }  // namespace
 
-void paint_line_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
-    if (!series_in_range(axis, s)) return;
-    const SeriesRecord& rec = axis.rec[s];
+void paint_line_series(const ChartState& st, const Layout& lay, Canvas& out, int axis, int s) {
+    const SeriesTable& table = st.table(axis);
+    if (!series_in_range(table, s)) return;
+    const SeriesRecord& rec = table.rec[s];
     const int last = last_position(rec);
-    const LineContext c{st, out, axis, s, rec, XMapping(st), YMapping(st, axis.y),
-                        axis.val[static_cast<std::size_t>(s)], last};
+    const LineContext c{st, out, lay.y(axis).xrow, rec, XMapping(lay), YMapping(lay, st.scale(axis)),
+                        table.val[static_cast<std::size_t>(s)], last};
 
     if (rec.width >= kJointMinWidth) paint_joints(c, last);
 
-    switch (series_variant(rec)) {
-        case '1':
+    switch (line_style(rec)) {
+        case LineStyle::Plain:
             paint_segments(c, last, false);
             break;
-        case '2':
+        case LineStyle::DropLines:
             paint_segments(c, last, true);
             break;
-        case '3':
+        case LineStyle::Filled:
             paint_area(c, last);
             paint_segments(c, last, false);
             break;

@@ -7,9 +7,10 @@
 
 namespace qp {
 
-void paint_marker_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
-    if (!series_in_range(axis, s)) return;
-    const SeriesRecord& rec = axis.rec[s];
+void paint_marker_series(const ChartState& st, const Layout& lay, Canvas& out, int axis, int s) {
+    const SeriesTable& table = st.table(axis);
+    if (!series_in_range(table, s)) return;
+    const SeriesRecord& rec = table.rec[s];
 
     // A text that starts with '^' hands the markers to the line drawn just
     // before: they take that line's title and id.  Without such a line they
@@ -19,21 +20,21 @@ void paint_marker_series(ChartState& st, Canvas& out, DataAxis axis, int s) {
     if (!rec.text.empty() && rec.text[0] == '^') {
         title = {};
         if (s > 0) {
-            const SeriesRecord& prev = axis.rec[s - 1];
-            if (prev.tip == "L1" || prev.tip == "L2") {
+            const SeriesRecord& prev = table.rec[s - 1];
+            if (is_open_line(prev)) {
                 title = prev.text;
                 id = prev.id;
             }
         }
     }
 
-    const char shape = series_variant(rec);
+    const MarkerShape shape = marker_shape(rec);
     const int last = last_position(rec);
-    const XMapping x_of(st);
-    const YMapping y_of(st, axis.y);
+    const XMapping x_of(lay);
+    const YMapping y_of(lay, st.scale(axis));
     for (int k = 0; k <= last; ++k) {
-        if (!value_present(axis, s, k)) continue;
-        draw_marker(out, Marker{{x_of(k), y_of(axis.val[s][k])}, rec.width, shape, rec.color1,
+        if (!value_present(table, s, k)) continue;
+        draw_marker(out, Marker{{x_of(k), y_of(table.val[s][k])}, rec.width, shape, rec.color1,
                                 rec.color2, Tags{id, rec.url, title}});
     }
 }

@@ -1,33 +1,38 @@
 // The painters the render driver calls, and the primitives they share.
-// Painters compute geometry from the chart state and hand every element to
-// the canvas; none of them knows the page's markup.
+// Painters draw a completed chart at the places its layout gives, reading
+// both and changing neither, and hand every element to the canvas; none
+// of them knows the page's markup.
 #pragma once
 
-#include "model/chart_state.h"
 #include "draw/primitives.h"
+#include "layout/layout.h"
+#include "model/chart_state.h"
+#include "model/pixel_math.h"
 #include "page/canvas.h"
+#include "platform/build_limits.h"
 
 namespace qp {
 
-// Page and chart frame, axes and grid.
-void paint_frame(ChartState& st, Canvas& out);
-void paint_title(ChartState& st, Canvas& out);
-void paint_x_axis(ChartState& st, Canvas& out);
-void paint_y_axis(ChartState& st, Canvas& out, YAxis axis);
-void paint_y_axis_line(ChartState& st, Canvas& out, YAxis axis);
-void paint_x_axis_line(ChartState& st, Canvas& out, Point from, Point to);
+// Page and chart frame, axes and grid.  `number` is a scale's number, 1
+// or 2.
+void paint_frame(const ChartState& st, const Layout& lay, Canvas& out);
+void paint_title(const ChartState& st, const Layout& lay, Canvas& out);
+void paint_x_axis(const ChartState& st, const Layout& lay, Canvas& out);
+void paint_y_axis(const ChartState& st, const Layout& lay, Canvas& out, int number);
+void paint_y_axis_line(const ChartState& st, const Layout& lay, Canvas& out, int number);
+void paint_x_axis_line(const ChartState& st, Canvas& out, Point from, Point to);
 
-// Series painters: one series by its index in the axis's table, or (bars,
-// pies) every series of their kind.
-void paint_pies(ChartState& st, Canvas& out);   // counts the pie series into kolP
-void paint_line_series(ChartState& st, Canvas& out, DataAxis axis, int s);
-void paint_marker_series(ChartState& st, Canvas& out, DataAxis axis, int s);
-void paint_bars(ChartState& st, Canvas& out, DataAxis axis);
-void paint_value_series(ChartState& st, Canvas& out, DataAxis axis, int s);
-void paint_legend(ChartState& st, Canvas& out);
+// Series painters: one series by its axis and its index in the axis's
+// table, or (bars, pies) every series of their kind.
+void paint_pies(const ChartState& st, const Layout& lay, Canvas& out);
+void paint_line_series(const ChartState& st, const Layout& lay, Canvas& out, int axis, int s);
+void paint_marker_series(const ChartState& st, const Layout& lay, Canvas& out, int axis, int s);
+void paint_bars(const ChartState& st, const Layout& lay, Canvas& out, int axis);
+void paint_value_series(const ChartState& st, const Layout& lay, Canvas& out, int axis, int s);
+void paint_legend(const ChartState& st, const Layout& lay, Canvas& out);
 
-// Pixel mapping of value position i and of value v on the axis's scale.
-int map_x(const ChartState& st, int i);
-int map_y(const ChartState& st, const YAxis& axis, float v);
+// Pixel mapping of value position i and of value v on a scale.
+int map_x(const Layout& lay, int i);
+int map_y(const Layout& lay, const Scale& scale, float v);
 
 }  // namespace qp

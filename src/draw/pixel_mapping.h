@@ -8,16 +8,18 @@
 // through them.
 #pragma once
 
+#include "layout/layout.h"
 #include "model/chart_state.h"
 #include "model/pixel_math.h"
-#include "draw/plot_geometry.h"
 
 namespace qp {
 
 class XMapping {
 public:
-    explicit XMapping(const ChartState& st)
-        : step_(st.drawing.Xstepm), middle_(st.drawing.dXstepm), origin_(static_cast<double>(st.plot.Cleft) + st.area.Aleft) {}
+    explicit XMapping(const Layout& lay)
+        : step_(lay.x.Xstepm),
+          middle_(lay.x.dXstepm),
+          origin_(static_cast<double>(lay.frame.Cleft) + lay.frame.area.left) {}
 
     int operator()(int i) const {
         // The product of an index (below 2^29) and a float is exact in double.
@@ -36,12 +38,12 @@ private:
 
 class YMapping {
 public:
-    YMapping(const ChartState& st, const YAxis& axis)
-        : max_(axis.max),
-          min_(axis.min),
-          height_(plot_height(st)),
-          top_(static_cast<long long>(st.plot.Ctop) + st.area.Atop),
-          flat_(axis.max == axis.min),
+    YMapping(const Layout& lay, const Scale& scale)
+        : max_(scale.max),
+          min_(scale.min),
+          height_(lay.plot.height),
+          top_(static_cast<long long>(lay.frame.Ctop) + lay.frame.area.top),
+          flat_(scale.max == scale.min),
           scale_(flat_ ? 0.0 : height_ / (max_ - min_)) {}
 
     int operator()(float v) const {

@@ -5,17 +5,16 @@
 #include <string_view>
 
 #include "model/chart_state.h"
+#include "model/series_values.h"
 #include "page/canvas.h"
 
 namespace qp {
 
-// A marker of shape '1'..'6' centred at `centre`: 1 square box, 2 square
-// box of even side, 3 triangle pointing up, 4 circle, 5 diagonal cross, 6
-// plus sign on a filled box.
+// A marker of one of the six shapes centred at `centre`.
 struct Marker {
     Point centre;
     int size = 0;
-    char shape = '1';
+    MarkerShape shape = MarkerShape::Square;
     std::string_view stroke;
     std::string_view fill;
     Tags tags;
@@ -37,17 +36,18 @@ struct Bar {
 void draw_bar(Canvas& out, const Bar& bar);
 
 // The number `value` in a small text box above the point `at` (below it
-// for a point under the scale's crossing row), in the scale's font and
-// number format.
+// for a point under the scale's crossing row `base_row`), in the scale's
+// font and number format.
 struct ValueLabel {
     Point at;
+    int base_row = 0;
     int size = 0;
     std::string_view color;
     std::string_view background;
     float value = 0;
     Tags tags;
 };
-void draw_value_label(Canvas& out, const YAxis& scale, const ValueLabel& label);
+void draw_value_label(Canvas& out, const Scale& scale, const ValueLabel& label);
 
 // The number of digits of the integer part of |value|, at least 1.
 int integer_digits(float value);

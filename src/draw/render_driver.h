@@ -1,14 +1,20 @@
 // The render driver: draws one completed chart on a page's canvas.
 #pragma once
 
-#include "model/chart_state.h"
+#include "layout/layout.h"
 #include "log/run_context.h"
+#include "model/chart_state.h"
 #include "page/canvas.h"
 
 namespace qp {
 
-// Draws the page heading (or copies the heading file) and the chart.
-// Sets run.file_error and draws nothing when the heading file is missing.
-void render_chart(ChartState& st, RunContext& run, Canvas& out);
+// Draws a completed chart at the places of its layout, in the fixed order.
+// Reads the chart and the layout only.
+void draw_chart(const ChartState& st, const Layout& layout, Canvas& out);
+
+// Draws the page heading (or copies the heading file), then lays out and
+// draws the chart.  Sets run.file_error and draws nothing when the heading
+// file is missing.
+void render_chart(const ChartState& st, RunContext& run, Canvas& out);
 
 }  // namespace qp

@@ -3,7 +3,6 @@
 
 #include "draw/painters.h"
 #include "draw/pixel_mapping.h"
-#include "draw/plot_geometry.h"
 
 namespace qp {
 
@@ -19,8 +18,8 @@ int YMapping::extended(float v) const {
     return truncate_to_int(static_cast<double>(std::round(row)) + static_cast<double>(top_));
 }
 
-int map_x(const ChartState& st, int i) { return XMapping(st)(i); }
+int map_x(const Layout& lay, int i) { return XMapping(lay)(i); }
 
-int map_y(const ChartState& st, const YAxis& axis, float v) { return YMapping(st, axis)(v); }
+int map_y(const Layout& lay, const Scale& scale, float v) { return YMapping(lay, scale)(v); }
 
 }  // namespace qp

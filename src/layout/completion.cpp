@@ -4,6 +4,7 @@
 // hexadecimal colours, plot margins from the area size, default X labels,
 // the Y ranges from the data and the legend's place and size.
 #include "layout/completion.h"
+#include "layout/text_metrics.h"
 
 #include "model/pixel_math.h"
 
@@ -49,7 +50,7 @@ void complete_axis_width(int& width) {
 
 // The scale of a Y record: defaults, and limits that contradict each other
 // are dropped so that the range comes from the data.
-void complete_y_scale(YAxis y) {
+void complete_y_scale(Scale& y) {
     if (y.p != 1) return;
     complete_axis_width(y.width);
     default_text(y.font, "Arial");
@@ -75,8 +76,7 @@ void complete_y_scale(YAxis y) {
 // The range of one scale from the series drawn against it: a given limit
 // is only ever widened to take in the data, and the range always holds the
 // value at which the X axis crosses the scale.
-void complete_y_range(DataAxis d) {
-    YAxis& y = d.y;
+void complete_y_range(const SeriesTable& d, Scale& y) {
     if (d.num == -1) {
         y.p = -1;
         return;
@@ -152,13 +152,13 @@ void complete_fields(ChartState& st) {
         }
     }
 
-    complete_y_scale(y_axis(st, 1));
-    complete_y_scale(y_axis(st, 2));
+    complete_y_scale(st.y1);
+    complete_y_scale(st.y2);
 }
 
 void complete_axis_ranges(ChartState& st) {
-    complete_y_range(data_axis(st, 1));
-    complete_y_range(data_axis(st, 2));
+    complete_y_range(st.d1, st.y1);
+    complete_y_range(st.d2, st.y2);
 }
 
 void complete_legend(ChartState& st) {
@@ -204,7 +204,7 @@ void complete_legend(ChartState& st) {
         st.legend.Lwidth = truncate_to_int(static_cast<double>(round_to_int(st.legend.Lcols * column)) + frame);
     }
     if (st.legend.Lheight == 0) {
-        const double row = round_to_int(static_cast<double>(st.legend.Lfsize) * 1.15 + 5.0);
+        const double row = round_to_int(static_cast<double>(st.legend.Lfsize) * kLineHeight + 5.0);
         st.legend.Lheight = truncate_to_int(row * st.legend.Lrows + frame);
     }
 }

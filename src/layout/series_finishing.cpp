@@ -11,6 +11,7 @@
 #include "layout/completion.h"
 #include "log/diagnostics.h"
 #include "layout/series_finishing.h"
+#include "model/series_values.h"
 
 namespace qp {
 
@@ -38,12 +39,10 @@ constexpr int kLargestBarInterval = 500;
 constexpr std::size_t kSeriesIdMax = 119;
 
 // The number of series of an axis, within the table.
-int series_count(const DataAxis& d) { return std::clamp(d.num + 1, 0, kMaxSeries); }
+int series_count(const SeriesTable& d) { return std::clamp(d.num + 1, 0, kMaxSeries); }
 
 // The number of values read into a series, within its row.
 int value_count(const SeriesRecord& rec) { return std::clamp(rec.kolpoint + 1, 0, kMaxPoints); }
-
-char type_letter(const SeriesRecord& rec) { return rec.tip.empty() ? '\0' : rec.tip[0]; }
 
 std::string decimal(int n) {
     std::array<char, 16> buf{};
@@ -74,7 +73,7 @@ void report_series_without_data(RunContext& run, int axis, int index) {
 void measure_ranges(ChartState& st, RunContext* run) {
     int longest = 0;
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
+        SeriesTable& d = st.table(axis);
         bool axis_has_data = false;
         for (int i = 0; i < series_count(d); ++i) {
             SeriesRecord& rec = d.rec[static_cast<std::size_t>(i)];
@@ -110,7 +109,7 @@ void measure_ranges(ChartState& st, RunContext* run) {
 // plus the total of the one after it.  Empty values count as 0.  Returns
 // whether any series was taken.
 template <typename Select>
-bool stack_axis(DataAxis& d, int columns, Select selected) {
+bool stack_axis(SeriesTable& d, int columns, Select selected) {
     const ValueRow* below = nullptr;
     for (int i = series_count(d) - 1; i >= 0; --i) {
         const SeriesRecord& rec = d.rec[static_cast<std::size_t>(i)];
@@ -135,28 +134,28 @@ void stack_series(ChartState& st) {
     const int columns = std::clamp(st.x.Xi, 0, kValueColumns);
     for (std::string_view tip : kStackedTips) {
         for (int axis = 1; axis <= 2; ++axis) {
-            DataAxis d = data_axis(st, axis);
+            SeriesTable& d = st.table(axis);
             const bool taken = stack_axis(d, columns, [tip](const SeriesRecord& rec) { return rec.tip == tip; });
             if (taken && tip == kBarTip) d.kolR2 = 1;
         }
     }
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
-        stack_axis(d, columns, [](const SeriesRecord& rec) { return type_letter(rec) == 'M'; });
+        SeriesTable& d = st.table(axis);
+        stack_axis(d, columns, [](const SeriesRecord& rec) { return kind(rec) == SeriesKind::Marker; });
     }
 }
 
 void default_size(SeriesRecord& rec, int area_height) {
-    switch (type_letter(rec)) {
-        case 'L':
+    switch (kind(rec)) {
+        case SeriesKind::Line:
             if (rec.width <= 0 || rec.width > area_height) rec.width = kDefaultLineWidth;
             break;
-        case 'M':
+        case SeriesKind::Marker:
             if (rec.width == -1) rec.width = kDefaultMarkerSize;
             if (rec.width < kSmallestMarkerSize) rec.width = kSmallestMarkerSize;
             if (rec.width > area_height) rec.width = kDefaultMarkerSize;
             break;
-        case 'V':
+        case SeriesKind::Value:
             if (rec.width <= 0 || rec.width > area_height) rec.width = kDefaultFontSize;
             break;
         default:
@@ -167,7 +166,7 @@ void default_size(SeriesRecord& rec, int area_height) {
 // Value series draw no background unless one is given.
 void default_colors(SeriesRecord& rec) {
     if (rec.color1.empty()) rec.color1 = "black";
-    if (rec.color2.empty() && type_letter(rec) != 'V') rec.color2 = "white";
+    if (rec.color2.empty() && kind(rec) != SeriesKind::Value) rec.color2 = "white";
     normalize_color(rec.color1);
     normalize_color(rec.color2);
 }
@@ -189,7 +188,7 @@ void settle_legend_entry(ChartState& st, SeriesRecord& rec) {
         return;
     }
     if (!rec.text.empty() && rec.text[0] == '^') return;
-    if (type_letter(rec) == 'V' || rec.text.empty()) return;
+    if (kind(rec) == SeriesKind::Value || rec.text.empty()) return;
     rec.inlegend = 1;
     ++st.legend.Lgnum;
     st.legend.Lmaxtext = std::max(st.legend.Lmaxtext, legend_label_length(rec.text));
@@ -197,7 +196,7 @@ void settle_legend_entry(ChartState& st, SeriesRecord& rec) {
 
 // Bars of an axis form one group when stacked, else one group per series;
 // the first bar series gives the interval between the groups.
-void count_bar_groups(DataAxis& d) {
+void count_bar_groups(SeriesTable& d) {
     d.kolR1 = 0;
     int count = 0;
     const SeriesRecord* first = nullptr;
@@ -237,20 +236,20 @@ void finish_series(ChartState& st, RunContext& run) {
     measure_ranges(st, nullptr);
 
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
+        SeriesTable& d = st.table(axis);
         for (int i = 0; i < series_count(d); ++i) default_size(d.rec[static_cast<std::size_t>(i)], st.area.Aheight);
     }
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
+        SeriesTable& d = st.table(axis);
         for (int i = 0; i < series_count(d); ++i) default_colors(d.rec[static_cast<std::size_t>(i)]);
     }
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
+        SeriesTable& d = st.table(axis);
         for (int i = 0; i < series_count(d); ++i) settle_legend_entry(st, d.rec[static_cast<std::size_t>(i)]);
     }
 
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
+        SeriesTable& d = st.table(axis);
         count_bar_groups(d);
     }
 
@@ -258,16 +257,17 @@ void finish_series(ChartState& st, RunContext& run) {
     // on the value 0 unless the scale says where the X axis crosses it.
     if (st.d1.kolR1 > 1 || st.d2.kolR1 > 1) st.x.XYcross = -1;
     for (int axis = 1; axis <= 2; ++axis) {
-        DataAxis d = data_axis(st, axis);
-        if (d.kolR1 != 0 && d.y.pxlocate == -1) {
-            d.y.pxlocate = 1;
-            d.y.xlocate = 0;
+        SeriesTable& d = st.table(axis);
+        Scale& y = st.scale(axis);
+        if (d.kolR1 != 0 && y.pxlocate == -1) {
+            y.pxlocate = 1;
+            y.xlocate = 0;
         }
     }
 
     if (!st.area.Aid.empty()) {
         for (int axis = 1; axis <= 2; ++axis) {
-            DataAxis d = data_axis(st, axis);
+            SeriesTable& d = st.table(axis);
             for (int i = 0; i < series_count(d); ++i) {
                 SeriesRecord& rec = d.rec[static_cast<std::size_t>(i)];
                 rec.id = series_id(st.area.Aid, rec.pornum);

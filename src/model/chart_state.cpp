@@ -34,17 +34,15 @@ void set_defaults(ChartState& st) {
 
 YAxis y_axis(ChartState& st, int number) {
     Scale& y = st.scale(number);
-    int& xrow = number == 1 ? st.drawing.Y1xrow : st.drawing.Y2xrow;
     return YAxis{number, y.p, y.grid, y.width, y.gcolor, y.pmin, y.min, y.pmax, y.max,
                  y.pstep, y.step, y.sstep, y.substep, y.pxlocate, y.xlocate, y.size,
-                 y.font, y.color, y.bold, y.italic, y.text, y.bgcolor, xrow};
+                 y.font, y.color, y.bold, y.italic, y.text, y.bgcolor};
 }
 
 DataAxis data_axis(ChartState& st, int number) {
     SeriesTable& d = st.table(number);
-    int& width = number == 1 ? st.drawing.Rwidth_D1 : st.drawing.Rwidth_D2;
     return DataAxis{number, d.num, d.rec, d.val, d.min, d.max, d.kolR1, d.kolR2, d.intR1,
-                    width, y_axis(st, number)};
+                    y_axis(st, number)};
 }
 
 }  // namespace qp

@@ -1,7 +1,7 @@
 // The chart state: everything known about the chart being produced.
 //
 // One plain struct, filled by the record readers, completed before drawing
-// and read (and partly adjusted) by the painters.  Texts are std::string;
+// and only read by the layout and the painters.  Texts are std::string;
 // the readers enforce each text's length limit where they store it, so a
 // text never holds more characters than its documented bound.
 #pragma once
@@ -198,22 +198,6 @@ struct SeriesTable {
     int intR1 = 100;
 };
 
-// Values the renderer adds while drawing.
-struct Drawing {
-    int Aleft0 = 0;
-    int Atop0 = -1;
-    int Cx1 = 0;
-    int Cx2 = 0;
-    int Y1xrow = 0;
-    int Y2xrow = 0;
-    int Rwidth_D1 = 0;
-    int Rwidth_D2 = 0;
-    int kolP = 0;
-    float Xstepr = 0;
-    float Xstepm = 0;
-    float dXstepm = 0;
-};
-
 struct ChartState {
     // A chart state at its defaults, with its tables allocated.
     ChartState();
@@ -236,7 +220,6 @@ struct ChartState {
     SeriesTable d2;
     int Dmaxnum = kMaxSeries;
     int Dmaxpoint = kMaxPoints;
-    Drawing drawing;
 
     Scale& scale(int number) { return number == 1 ? y1 : y2; }
     const Scale& scale(int number) const { return number == 1 ? y1 : y2; }
@@ -250,8 +233,8 @@ struct ChartState {
 // the run.
 void set_defaults(ChartState& st);
 
-// One Y scale with the row at which the X axis crosses it, so that Y1 and
-// Y2 share one code path.  `number` is 1 or 2.
+// One Y scale as its record and the completion see it, so that Y1 and Y2
+// share one code path.  `number` is 1 or 2.
 struct YAxis {
     int number;
     int& p;
@@ -275,7 +258,6 @@ struct YAxis {
     std::string& italic;
     std::string& text;
     std::string& bgcolor;
-    int& xrow;   // the row at which the X axis crosses this scale
 };
 
 YAxis y_axis(ChartState& st, int number);
@@ -292,7 +274,6 @@ struct DataAxis {
     int& kolR1;
     int& kolR2;
     int& intR1;
-    int& Rwidth;
     YAxis y;
 };
 

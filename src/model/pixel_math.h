@@ -42,6 +42,9 @@ inline int truncate_to_int(double x) {
 
 inline int round_to_int(double x) { return truncate_to_int(std::round(x)); }
 
+// Sum of pixel quantities, clamped.
+inline int px_sum(long long a, long long b) { return clamp_to_int(a + b); }
+
 // round(x) of a position formed in double precision, given only when the
 // same position formed in extended precision rounds to the same whole
 // number: x is moderate (the two differ by far less than kHalfMargin) and

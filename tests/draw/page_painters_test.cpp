@@ -1,6 +1,6 @@
 // The render driver, the frame, title and scale painters and the pixel
-// mapping, for the rules the golden pages do not
-// reach.  The framed test chart's plot spans x 50..350 and rows 50..250.
+// mapping, for the rules the golden pages do not reach.  The test chart's
+// plot spans x 50..350 and rows 50..250.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +10,7 @@
 #include "model/chart_state.h"
 #include "draw/render_driver.h"
 #include "draw/painters.h"
-#include "draw/plot_geometry.h"
+#include "layout/layout.h"
 #include "support/render_test_support.h"
 #include "page/vml_canvas.h"
 #include "support/memory_file_system.h"
@@ -23,52 +23,55 @@ using test::n;
 using test::page_lines;
 using test::tick;
 
+// A layout whose plot starts at (40, 40) in an area at `origin`, 200 high.
+Layout mapping_layout(int origin) {
+    Layout lay;
+    lay.frame.area = Box{origin, origin, 400, 300};
+    lay.frame.Cleft = lay.frame.Ctop = 40;
+    lay.plot.height = 200;
+    return lay;
+}
+
 TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
     ChartState st;
-    st.drawing.Xstepm = 50;
-    st.drawing.dXstepm = 25;
-    st.plot.Cleft = st.plot.Ctop = 40;
-    st.area.Aleft = st.area.Atop = 0;
-    st.area.Aheight = 300;
-    st.plot.Cbottom = 60;   // H = 200
+    Layout lay = mapping_layout(0);
+    lay.x.Xstepm = 50;
+    lay.x.dXstepm = 25;
     st.y1.max = 100;
-    const YAxis y1 = y_axis(st, 1);
+    const Scale& y1 = st.y1;
     // (100 - 100.25) x 2 = -0.5 rounds away from zero to -1.
-    EXPECT_EQ(n(map_x(st, 0)) + " " + n(map_x(st, 1)) + " " + n(map_x(st, 2)) + " / " +
-                  n(map_y(st, y1, 100)) + " " + n(map_y(st, y1, 0)) + " " + n(map_y(st, y1, 50)) +
-                  " " + n(map_y(st, y1, 100.25f)),
+    EXPECT_EQ(n(map_x(lay, 0)) + " " + n(map_x(lay, 1)) + " " + n(map_x(lay, 2)) + " / " +
+                  n(map_y(lay, y1, 100)) + " " + n(map_y(lay, y1, 0)) + " " + n(map_y(lay, y1, 50)) +
+                  " " + n(map_y(lay, y1, 100.25f)),
               "65 115 165 / 40 240 140 39");
     // A scale of zero width maps every value to the plot top.
-    st.area.Atop = 3;
+    lay.frame.area.top = 3;
     st.y1.min = st.y1.max = 7;
-    EXPECT_EQ(map_y(st, y1, 7), 43);
-    EXPECT_EQ(map_y(st, y1, -1e30f), 43);
+    EXPECT_EQ(map_y(lay, y1, 7), 43);
+    EXPECT_EQ(map_y(lay, y1, -1e30f), 43);
     // Rows and positions beyond the int range are clamped.
-    st.area.Atop = 0;
+    lay.frame.area.top = 0;
     st.y1.min = 0;
     st.y1.max = 1e-30f;
-    EXPECT_EQ(map_y(st, y1, -3e38f), 2147483647);
-    EXPECT_EQ(map_y(st, y1, 3e38f), -2147483647 - 1);
-    st.drawing.Xstepm = 3e38f;
-    EXPECT_EQ(map_x(st, 1000), 2147483647);
+    EXPECT_EQ(map_y(lay, y1, -3e38f), 2147483647);
+    EXPECT_EQ(map_y(lay, y1, 3e38f), -2147483647 - 1);
+    lay.x.Xstepm = 3e38f;
+    EXPECT_EQ(map_x(lay, 1000), 2147483647);
 }
 
 // Positions are worked out in double precision where that rounds as the
 // extended precision of the rule does; the rule itself decides the rest.
 TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     ChartState st;
-    st.plot.Cleft = st.plot.Ctop = 40;
-    st.area.Aleft = st.area.Atop = 7;
-    st.area.Aheight = 300;
-    st.plot.Cbottom = 60;   // H = 200
-    const YAxis y1 = y_axis(st, 1);
+    Layout lay = mapping_layout(7);
+    const Scale& y1 = st.y1;
     const auto rule_y = [&](float v) {
         const long double row = (static_cast<long double>(st.y1.max) - v) *
                                 (200.0L / (static_cast<long double>(st.y1.max) - st.y1.min));
         return truncate_to_int(std::round(row) + 47.0L);
     };
     const auto rule_x = [&](int i) {
-        return truncate_to_int(std::round(static_cast<long double>(i) * st.drawing.Xstepm + st.drawing.dXstepm) +
+        return truncate_to_int(std::round(static_cast<long double>(i) * lay.x.Xstepm + lay.x.dXstepm) +
                                47.0L);
     };
     std::uint32_t seed = 12345;
@@ -86,18 +89,18 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
         const float v = st.y1.max - half_row * (st.y1.max - st.y1.min) / 200.0f;
         for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
                                   st.y1.min + next() * (st.y1.max - st.y1.min)}) {
-            ASSERT_EQ(map_y(st, y1, value), rule_y(value)) << st.y1.min << " " << st.y1.max << " " << value;
+            ASSERT_EQ(map_y(lay, y1, value), rule_y(value)) << st.y1.min << " " << st.y1.max << " " << value;
             ++checked;
         }
-        st.drawing.Xstepm = next() * 40;
-        st.drawing.dXstepm = round % 2 == 0 ? 0.0f : st.drawing.Xstepm / 2;
+        lay.x.Xstepm = next() * 40;
+        lay.x.dXstepm = round % 2 == 0 ? 0.0f : lay.x.Xstepm / 2;
         const int i = static_cast<int>(next() * 1000);
-        ASSERT_EQ(map_x(st, i), rule_x(i)) << st.drawing.Xstepm << " " << i;
+        ASSERT_EQ(map_x(lay, i), rule_x(i)) << lay.x.Xstepm << " " << i;
     }
     // An exact half: 0.5 x 5 = 2.5 rounds up to 3.
-    st.drawing.Xstepm = 0.5f;
-    st.drawing.dXstepm = 0;
-    EXPECT_EQ(map_x(st, 5), 50);
+    lay.x.Xstepm = 0.5f;
+    lay.x.dXstepm = 0;
+    EXPECT_EQ(map_x(lay, 5), 50);
     EXPECT_EQ(checked, 8000);
 }
 
@@ -123,7 +126,6 @@ TEST(RenderDriver, LegendOnlyChartHasNoFrame) {
     r.st.legend.Lonly = 1;
     r.st.area.Atop = 7;
     r.render();
-    EXPECT_EQ(r.st.drawing.Atop0, -1);   // the frame painter never ran
     EXPECT_EQ(count_of(r.page, "<v:group style='antialias:false;width:400px"), 0);
 }
 
@@ -154,6 +156,53 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     EXPECT_EQ(handed, whole.page);
 }
 
+// Drawing reads the chart and its layout only: the same chart drawn twice,
+// from one layout or from two, gives the same page.
+TEST(RenderDriver, TheSameChartDrawnTwiceGivesTheSamePage) {
+    Drive r;
+    ChartState& st = r.st;
+    st.area.Abgcolor = "Ivory";
+    st.border.B = 1;
+    st.border.Bwidth = 3;
+    st.title.Ttext = "Twice";
+    test::scale_0_100(st, 1);
+    test::scale_0_100(st, 2);
+    st.y1.text = "|up";
+    st.x.X1p = 1;
+    st.x.Xtext = "Months";
+    st.x.Xi = 3;
+    st.X[0] = "Jan";
+    st.X[1] = "Feb";
+    st.X[2] = "Mar";
+    st.d1.kolR1 = 1;
+    const char* tips[] = {"L3", "R1", "L2", "M4", "V1", "P1"};
+    for (const char* tip : tips) test::add_series(st, 1, tip, {10, 60, 30}).inlegend = 1;
+    st.legend.Lp = st.legend.Lgrid = st.legend.Lborder = 1;
+    st.legend.Lgnum = 6;
+    st.legend.Lcols = 2;
+    st.legend.Lrows = 3;
+    st.legend.Lbwidth = 2;
+    st.legend.Lwidth = 160;
+    st.legend.Lheight = 90;
+    st.legend.Lcolor = "Ivory";
+
+    r.render();
+    const std::string first = r.page.str();
+    ASSERT_GT(count_of(first, "<v:"), 40);
+    r.page.clear();
+    r.render();
+    EXPECT_EQ(r.page.str(), first);
+
+    PageText twice;
+    VmlCanvas canvas(twice);
+    const Layout lay = lay_out(st);
+    draw_chart(st, lay, canvas);
+    const std::string once = twice.str();
+    draw_chart(st, lay, canvas);
+    EXPECT_EQ(twice.str(), once + once);
+    EXPECT_EQ(lay_out(st), lay);
+}
+
 TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     Drive r;
     test::scale_0_100(r.st, 1);
@@ -182,8 +231,8 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     test::scale_0_100(flat.st, 2);
     flat.st.y2.min = flat.st.y2.max = 5;
     test::add_series(flat.st, 1, "M1", {1});
-    flat.render();
-    EXPECT_EQ(n(static_cast<int>(flat.st.drawing.Y1xrow)) + " " + n(static_cast<int>(flat.st.drawing.Y2xrow)), "250 50");
+    const Layout lay = lay_out(flat.st);
+    EXPECT_EQ(n(lay.y1.xrow) + " " + n(lay.y2.xrow), "250 50");
 }
 
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
@@ -194,74 +243,42 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     const std::string block = "<div style='position:absolute;top:0px;left:0px' >\n"
                               "<v:group style='antialias:false;width:400px;height:300px' coordsize='400,300'>\n";
     st.border.B = 1;   // a border of width 1 leaves the area alone
-    paint_frame(st, out);
+    paint_frame(st, lay_out(st), out);
     EXPECT_EQ(page, block + "<v:roundrect arcsize='0'  fillcolor='white' strokecolor='black' strokeweight='1px' "
                             "style='position:absolute;top:0;left:0;width:399;height:299' >\n</v:roundrect>\n");
-    EXPECT_EQ(n(st.area.Aleft) + " " + n(st.area.Atop) + " " + n(st.area.Awidth) + " " + n(st.area.Aheight), "0 0 400 300");
+    EXPECT_EQ(lay_out(st).frame.area, (Box{0, 0, 400, 300}));
     // A transparent area without a border has no background at all.
     page.clear();
     st.border.B = -1;
     st.area.Abgcolor = "TRANSPARENT";
-    paint_frame(st, out);
+    paint_frame(st, lay_out(st), out);
     EXPECT_EQ(page, block);
 
     // Title box: top (50 - 18) / 2, height round(20.7); ">" aligns right.
     page.clear();
     st.title.Ttext = ">";
-    paint_title(st, out);
+    paint_title(st, lay_out(st), out);
     EXPECT_EQ(page, "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21; "
                     "font:normal normal normal 18 Arial;color:black;background:' >\n"
                     "<v:textbox/></v:textbox/>\n</v:shape>\n");
-}
-
-TEST(FramePainter, MarginsThatDoNotFitAndTheAutomaticStep) {
-    PageText page;
-    VmlCanvas out(page);
-    ChartState st;
-    test::completed_chart(st);
-    st.area.Awidth = 150;
-    st.plot.Cleft = st.plot.Cright = st.plot.Ctop = 100;
-    st.plot.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
-    paint_frame(st, out);
-    EXPECT_EQ(n(st.plot.Cleft) + " " + n(st.plot.Cright) + " " + n(st.plot.Ctop) + " " + n(st.plot.Cbottom), "15 15 100 190");
-    st.area.Aheight = 125;
-    st.plot.Ctop = st.plot.Cbottom = 60;
-    paint_frame(st, out);
-    EXPECT_EQ(n(st.plot.Ctop) + " " + n(st.plot.Cbottom), "13 13");   // 12.5 rounds up
-
-    // About 40 pixels a step: H = 41 gives 100 / (41 / 40) = 97.56, made
-    // whole, and 1 / (41 / 40) kept as it is; a step of 0 counts as none.
-    test::completed_chart(st);
-    st.area.Aheight = 141;
-    st.y1.max = 100;
-    st.y2.pstep = 1;
-    st.y2.step = 0;
-    st.y2.max = 1;
-    paint_frame(st, out);
-    EXPECT_EQ(n(st.y1.pstep) + " " + n(st.y2.pstep), "1 1");
-    EXPECT_EQ(st.y1.step, 98.0f);
-    EXPECT_FLOAT_EQ(st.y2.step, 40.0f / 41.0f);
-    // A plot of 40 pixels keeps its scales without a step.
-    ChartState low;
-    test::completed_chart(low);
-    low.area.Aheight = 140;
-    low.y1.max = 100;
-    paint_frame(low, out);
-    EXPECT_EQ(low.y1.pstep, -1);
 }
 
 struct AxisPainter : ::testing::Test {
     ChartState st;
     PageText page;
     VmlCanvas out{page};
-    AxisPainter() { test::framed_chart(st); }
-    void paint_y(int number) {
+    AxisPainter() {
+        test::completed_chart(st);
+        st.koldata = 1;   // a series other than a pie: the chart has scales
+    }
+    void paint_y(int number) { paint_y(number, lay_out(st)); }
+    void paint_y(int number, const Layout& lay) {
         page.clear();
-        paint_y_axis(st, out, y_axis(st, number));
+        paint_y_axis(st, lay, out, number);
     }
     void paint_x() {
         page.clear();
-        paint_x_axis(st, out);
+        paint_x_axis(st, lay_out(st), out);
     }
     void set_labels(std::vector<std::string> labels) {
         st.x.Xi = static_cast<int>(labels.size());
@@ -303,7 +320,6 @@ TEST_F(AxisPainter, YLabelFormatsFromStepDecimalsAndScaleEnds) {
         st.y1.max = c.max;
         st.y1.step = c.step;
         st.y1.sstep = c.sstep;
-        st.drawing.Y1xrow = 150;
         paint_y(1);
         EXPECT_EQ(labels(), c.labels);
     }
@@ -313,9 +329,10 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
     // A single marker writes the vertical caption upward; the text path's
     // string is escaped.
     test::scale_0_100(st, 1);
-    st.y1.pstep = -1;   // caption only
     st.y1.text = ">Bob's";
-    paint_y(1);
+    Layout caption_only = lay_out(st);
+    caption_only.y1.pstep = -1;
+    paint_y(1, caption_only);
     EXPECT_EQ(page, "<v:line style='position:absolute' from='12 250' to='12 50' strokecolor='black'>\n"
                     "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
                     "<v:textpath on='True' string='Bob&#39;s' style='v-text-align:right;"
@@ -327,7 +344,7 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
     st.x.X1p = 1;
     set_labels({"A", "B"});
     paint_y(1);
-    EXPECT_EQ(st.drawing.Xstepr, 150.0f);
+    EXPECT_EQ(lay_out(st).x.Xstepr, 150.0f);
     EXPECT_EQ(labels(), "A|B|");
     EXPECT_EQ(count_of(page, "Bob"), 0);
 }
@@ -335,14 +352,14 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
 TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
     st.y1.p = 1;
     st.y1.min = st.y1.max = st.y1.xlocate = 5;
-    paint_frame(st, out);   // the automatic step of a zero range is 0
-    ASSERT_EQ(st.y1.step, 0.0f);
-    st.drawing.Y1xrow = 50;
+    ASSERT_EQ(lay_out(st).y1.step, 0.0f);   // the automatic step of a zero range
+    ASSERT_EQ(lay_out(st).y1.xrow, 50);     // and the crossing at the plot top
     paint_y(1);
     // No value passes 5 < 5 + 0: the crossing is labelled, nothing ticked.
     EXPECT_EQ(count_of(page, "<v:line"), 0);
     EXPECT_EQ(count_of(page, "<v:shape style='position:absolute;top:42;"), 1);
     EXPECT_EQ(labels(), "5|");
+    st.y1.pstep = 1;
     st.y1.step = 1;   // 5 < 5.5 ticks the crossing; 6 and 4 fail their tests
     paint_y(1);
     EXPECT_EQ(page_lines(page)[0], tick(45, 50, 50));
@@ -383,7 +400,7 @@ TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
     set_labels({"1", "2", "3", "4", "5"});
     st.x.XYcross = 1;
     paint_x();
-    EXPECT_EQ(n(static_cast<int>(st.drawing.Xstepr)) + " " + n(static_cast<int>(st.drawing.dXstepm)), "75 0");
+    EXPECT_EQ(n(static_cast<int>(lay_out(st).x.Xstepr)) + " " + n(static_cast<int>(lay_out(st).x.dXstepm)), "75 0");
     EXPECT_EQ(tick_xs(), "125 200 275 ");
     st.y2.p = -1;
     paint_x();
@@ -404,8 +421,9 @@ TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
     // No categories, or one on the grid positions: the plot width.
     auto pitch = [&] {
         paint_x();
-        return n(static_cast<int>(st.drawing.Xstepr)) + " " + n(static_cast<int>(st.drawing.Xstepm)) + " " +
-               n(static_cast<int>(st.drawing.dXstepm));
+        const CategoryLayout x = lay_out(st).x;
+        return n(static_cast<int>(x.Xstepr)) + " " + n(static_cast<int>(x.Xstepm)) + " " +
+               n(static_cast<int>(x.dXstepm));
     };
     st.x.X1p = -1;
     st.x.Xi = 0;

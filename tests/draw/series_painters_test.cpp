@@ -1,5 +1,5 @@
-// The series, pie and legend painters on the framed test chart (x(i) =
-// 100 + 100 i; Y1 y(v) = 250 - 2 v; Y2 y(v) = 250 - 20 v), for the rules
+// The series, pie and legend painters on the test chart as laid out (x(i)
+// = 100 + 100 i; Y1 y(v) = 250 - 2 v; Y2 y(v) = 250 - 20 v), for the rules
 // the golden pages do not reach.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "draw/painters.h"
-#include "draw/pie_layout.h"
+#include "layout/layout.h"
 #include "support/render_test_support.h"
 #include "page/vml_canvas.h"
 
@@ -57,7 +57,7 @@ TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
         const bool plus = size_shape % 10 == 6;
         EXPECT_EQ(painted([&](Canvas& out) {
                       draw_marker(out, Marker{{100, 200}, size_shape / 10,
-                                              static_cast<char>('0' + size_shape % 10), "red",
+                                              static_cast<MarkerShape>('0' + size_shape % 10), "red",
                                               "yellow",
                                               plus ? Tags{"c_2", "a.htm", "Bob's"} : Tags{}});
                   }),
@@ -73,7 +73,7 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     rec.url = "u.htm";
     rec.id = "c_1";
     auto paint = [&](int number, int s) {
-        return painted([&](Canvas& out) { paint_line_series(st, out, data_axis(st, number), s); });
+        return painted([&](Canvas& out) { paint_line_series(st, lay_out(st), out, number, s); });
     };
     // Segments 2-3 and 3-4; one joint of size 4 in the line colour at
     // position 3 (400, 250), with link and id but no title; none at 2
@@ -93,8 +93,7 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     rec.tip = "L3";
     rec.width = 1;
     rec.url = rec.id = "";
-    st.y1.min = -100;
-    st.drawing.Y1xrow = 150;   // y(v) = 150 - v
+    st.y1.min = -100;   // y(v) = 150 - v, crossed at row 150
     rec.kolpoint = 2;
     st.d1.val[0][0] = -50;
     st.d1.val[0][1] = 50;
@@ -106,36 +105,41 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
 
 TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     ChartState st = test::series_chart();
+    Layout lay;
     auto paint = [&](int number) {
-        return painted([&](Canvas& out) { paint_bars(st, out, data_axis(st, number)); });
+        return painted([&](Canvas& out) { paint_bars(st, lay, out, number); });
     };
-    st.d1.kolR1 = 2;
-    st.drawing.Rwidth_D1 = 33;
+    st.d1.kolR1 = 2;   // bars of 100 / (1 + 2) = 33
     add_series(st, 1, "R1", {100, kEmptyValue});
     add_series(st, 1, "L1", {100});   // not a bar: takes no place
     add_series(st, 1, "R1", {50, 50});
     // Offset round((100 - 66) / 2) = 17 into the slot, the second series 33
     // further; each bar reaches down to the crossing row 250.
+    lay = lay_out(st);
     EXPECT_EQ(paint(1), bar(50, 67, 33, 200) + bar(150, 100, 33, 100) + bar(150, 200, 33, 100));
     // One group (stacked): every series in the first place, 25 into its slot.
     st.d1.kolR1 = st.d1.kolR2 = 1;
-    st.drawing.Rwidth_D1 = 50;
+    lay = lay_out(st);
+    ASSERT_EQ(lay.bars1.Rwidth, 50);
     EXPECT_EQ(paint(1), bar(50, 75, 50, 200) + bar(150, 75, 50, 100) + bar(150, 175, 50, 100));
 
     // On the grid positions D1 takes round(5 / 2.0) = 3 pixels at position
-    // 0, too narrow for a stroke weight; position 3 is cut at Cx2 = 350.
+    // 0, too narrow for a stroke weight; position 3 is cut at the plot's
+    // right edge 350.
     st = test::series_chart();
     st.x.XYcross = 1;
     st.d1.kolR1 = st.d2.kolR1 = 1;
-    st.drawing.Rwidth_D1 = st.drawing.Rwidth_D2 = 5;
     add_series(st, 1, "R1", {100, 100, kEmptyValue, 100});
+    lay = lay_out(st);
+    lay.x.Xstepm = 100;
+    lay.bars1.Rwidth = lay.bars2.Rwidth = 5;
     auto narrow = [](int top, int left, int width, int height) {
         return "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;top:" + n(top) +
                ";left:" + n(left) + ";width:" + n(width) + ";height:" + n(height) + "'   >\n</v:rect>\n";
     };
     EXPECT_EQ(paint(1), narrow(50, 50, 3, 200) + bar(50, 148, 5, 200) + narrow(50, 348, 2, 200));
     // D2 takes the integer half, 2 pixels, from its own crossing row.
-    st.drawing.Y2xrow = 240;
+    lay.y2.xrow = 240;
     add_series(st, 2, "R1", {10});
     EXPECT_EQ(paint(2), narrow(50, 50, 2, 190));
 }
@@ -145,7 +149,7 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
     // The label of `value` at (200, 100), from its top to its font.
     auto label = [&](float value) {
         const std::string page = painted([&](Canvas& out) {
-            draw_value_label(out, y_axis(st, 1), ValueLabel{{200, 100}, 14, "red", "", value, {}});
+            draw_value_label(out, st.y1, ValueLabel{{200, 100}, 250, 14, "red", "", value, {}});
         });
         const auto top = page.find("top:");
         return page.substr(top, page.find(";color") - top) + page.substr(page.find("<v:textbox/>"));
@@ -163,7 +167,7 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
 TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     ChartState st = test::series_chart();
     st.y1.p = -1;
-    auto paint = [&] { return painted([&](Canvas& out) { paint_pies(st, out); }); };
+    auto paint = [&] { return painted([&](Canvas& out) { paint_pies(st, lay_out(st), out); }); };
     // A sector of a pie in the 400 x 300 area; angles in whole degrees.
     auto sector = [](int cy, int r, long long start, long long sweep, const std::string& attrs = " ") {
         return "<v:shape style='position:absolute;top:0;left:0;width:400;height:300' coordsize='400,300' "
@@ -172,17 +176,16 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
                attrs + "></v:shape>\n";
     };
     add_series(st, 1, "L1", {1, 2});
-    EXPECT_EQ(paint(), "");   // no pie series: nothing, and kolP stays 0
-    EXPECT_EQ(st.drawing.kolP, 0);
+    EXPECT_EQ(paint(), "");   // no pie series: nothing
+    EXPECT_EQ(lay_out(st).pies.series, 0);
     add_series(st, 1, "P1", {1});
     add_series(st, 2, "P1", {2});
     add_series(st, 1, "P1", {1});
     // d = 200 (the height limits it) centred in the plot: r = 100 at (200,
     // 150).  D1 first, then D2: 90, 90 and 180 degrees clockwise from the top.
     EXPECT_EQ(paint(), sector(150, 100, 90, 90) + sector(150, 100, 0, 90) + sector(150, 100, -90, 180));
-    EXPECT_EQ(st.drawing.kolP, 3);
+    EXPECT_EQ(lay_out(st).pies.series, 3);
     // The link text takes the id after it; the title follows.
-    st.drawing.kolP = 0;
     st.d1.rec[1].url = "a.htm";
     st.d1.rec[1].id = "c_1";
     st.d1.rec[1].text = "Q'1";
@@ -208,39 +211,7 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     EXPECT_EQ(paint(), sector(142, 87, 90, 360));
 }
 
-TEST(PieLayout, RowByRowAndColumnByColumnGrids) {
-    struct Case {
-        int width, height, pies;
-        char variant;
-        int size;
-        std::string corners;
-    };
-    // The plot is 100 smaller than the area, from (50, 50); labels 16 high.
-    const Case cases[] = {
-        // 300 x 200: three pies per row in rows of 100, pies of 74.
-        {400, 300, 5, '3', 74, "255,55 155,55 55,55 255,155 155,155 "},
-        // 100 x 400: a row of 184 would not fit, so the width sets the pie.
-        {200, 500, 2, '1', 90, "55,55 55,255 "},
-        // 300 x 50, column by column: not even one row fits, so the height
-        // sets the pie and the columns share the width.
-        {400, 150, 2, '2', 45, "55,55 205,55 "},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.corners);
-        ChartState st = test::series_chart();
-        st.y1.p = -1;
-        st.area.Awidth = c.width;
-        st.area.Aheight = c.height;
-        std::string corners;
-        for (const PieBox& b : lay_out_pies(st, c.pies, c.variant)) {
-            corners += n(b.left) + "," + n(b.top) + " ";
-            EXPECT_EQ(b.size, c.size);
-        }
-        EXPECT_EQ(corners, c.corners);
-    }
-}
-
-// A legend at (400, 40) on the framed chart; no entries yet.
+// A legend at (400, 40) on the test chart; no entries yet.
 ChartState legend_chart(int cols, int rows, int width, int height) {
     ChartState st = test::series_chart();
     st.legend.Lp = st.legend.Lbwidth = 1;
@@ -264,7 +235,7 @@ void entry(ChartState& st, int number, const std::string& tip, const std::string
 }
 
 std::string legend(ChartState& st) {
-    return painted([&](Canvas& out) { paint_legend(st, out); });
+    return painted([&](Canvas& out) { paint_legend(st, lay_out(st), out); });
 }
 
 // The label box of a legend cell in size 14 Arial, with its text.
@@ -298,7 +269,6 @@ TEST(LegendPainter, FiveEntriesInTwoColumnsWithSamplesAndSeparators) {
                   bar(72, 5, 20, 6) + text(67, 30, 70, "p") + line(0, 30, 200, 30, 1, "black") +
                   line(0, 60, 200, 60, 1, "black") + line(100, 0, 100, 90, 1, "black") +
                   "</v:group></div>\n");
-    EXPECT_EQ(st.drawing.Y1xrow, 250);   // restored after the bar samples
 }
 
 TEST(LegendPainter, TransparentBoxWithBorder3) {
@@ -342,23 +312,25 @@ TEST(SeriesLimits, ExtremeSizesAndValuesStayInRange) {
     add_series(st, 2, "P2", {huge, huge, 1e-38f}).width = INT_MAX;
     st.d1.rec[0].inlegend = st.d1.rec[1].inlegend = 1;
     st.y1.sstep = std::string(39, '9');
-    st.drawing.Xstepm = huge;
-    st.drawing.Cx1 = st.drawing.Rwidth_D1 = st.area.Awidth = st.legend.Lcols = st.legend.Lbwidth = st.legend.Lfsize = INT_MAX;
-    st.drawing.Cx2 = st.plot.Cright = st.legend.Lwidth = INT_MIN;
+    st.area.Awidth = st.legend.Lcols = st.legend.Lbwidth = st.legend.Lfsize = INT_MAX;
+    st.plot.Cright = st.legend.Lwidth = INT_MIN;
     st.d1.kolR1 = st.legend.Lp = st.legend.Lgrid = st.legend.Lgnum = 1;
     st.legend.Lrows = 0;
+    Layout lay = lay_out(st);
+    lay.x.Xstepm = huge;
+    lay.plot.left = lay.bars1.Rwidth = INT_MAX;
+    lay.plot.right = INT_MIN;
     const std::string page = painted([&](Canvas& out) {
-        const DataAxis d1 = data_axis(st, 1);
         for (int s = 0; s <= st.d1.num; ++s) {
-            paint_line_series(st, out, d1, s);
-            paint_marker_series(st, out, d1, s);
-            paint_value_series(st, out, d1, s);
+            paint_line_series(st, lay, out, 1, s);
+            paint_marker_series(st, lay, out, 1, s);
+            paint_value_series(st, lay, out, 1, s);
         }
-        paint_bars(st, out, d1);
-        paint_pies(st, out);
-        paint_legend(st, out);
+        paint_bars(st, lay, out, 1);
+        paint_pies(st, lay, out);
+        paint_legend(st, lay, out);
     });
-    EXPECT_EQ(st.drawing.kolP, 1);
+    EXPECT_EQ(lay.pies.series, 1);
     EXPECT_FALSE(page.empty());
 }
 

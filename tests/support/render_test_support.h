@@ -38,8 +38,8 @@ inline std::string heading(const std::string& title) {
            "</head>\n<style>\nv\\:* {behavior=url(#default#VML)}\n</style>\n<body>\n";
 }
 
-// A completed chart before drawing: a 400 x 300 area with margins of 50,
-// so that after the frame the plot spans x 50..350 and rows 50..250.
+// A completed chart: a 400 x 300 area at the page origin with margins of
+// 50, so that its plot spans x 50..350 and rows 50..250 of the group.
 inline void completed_chart(ChartState& st) {
     st.area.Aleft = st.area.Atop = 0;
     st.area.Awidth = 400;
@@ -47,38 +47,27 @@ inline void completed_chart(ChartState& st) {
     st.plot.Cleft = st.plot.Cright = st.plot.Ctop = st.plot.Cbottom = 50;
 }
 
-// The same chart as the frame painter leaves it, at the group origin.
-inline void framed_chart(ChartState& st) {
-    completed_chart(st);
-    st.drawing.Atop0 = 0;
-}
-
 // A Y scale 0..100 crossed at 0 with a step of 25: 2 pixels per unit,
 // 50 pixels per step, crossing row 250 (the plot bottom).
 inline void scale_0_100(ChartState& st, int number) {
-    YAxis y = y_axis(st, number);
+    Scale& y = st.scale(number);
     y.p = y.pmin = y.pmax = y.pstep = 1;
     y.min = 0;
     y.max = 100;
     y.step = 25;
     y.xlocate = 0;
-    y.xrow = 250;
 }
 
-// The framed chart as the axis painters leave it for the series: three
-// slots of 100 with the categories in their middles, x(i) = 100 + 100 i;
-// Y1 0..100 (y(v) = 250 - 2 v), Y2 0..10 (y(v) = 250 - 20 v).
+// A chart laid out for its series: three slots of 100 with the categories
+// in their middles, x(i) = 100 + 100 i; Y1 0..100 (y(v) = 250 - 2 v), Y2
+// 0..10 (y(v) = 250 - 20 v), both crossed at the plot bottom.
 inline ChartState series_chart() {
     ChartState st;
-    framed_chart(st);
-    st.drawing.Cx1 = 50;
-    st.drawing.Cx2 = 350;
+    completed_chart(st);
     st.x.Xi = 3;
-    st.drawing.Xstepr = st.drawing.Xstepm = st.y1.max = 100;
-    st.drawing.dXstepm = 50;
+    st.y1.max = 100;
     st.y1.p = 1;
     st.y2.max = 10;
-    st.drawing.Y1xrow = st.drawing.Y2xrow = 250;
     return st;
 }
 
