@@ -151,6 +151,7 @@ public:
     std::string local_time() override { return "12:00:00"; }
     std::string local_date() override { return "01/02/03"; }
     char separator() const override { return '/'; }
+    bool input_is_terminal() const override { return false; }
 };
 
 // Arbitrary bytes split into the job file qplot.qpj of the working
@@ -168,9 +169,11 @@ inline Outcome run_job_bytes(std::string_view bytes) {
     }
     FuzzPlatform platform;
     std::ostringstream console;
+    std::ostringstream errors;
     std::istringstream keyboard;
     Outcome out;
-    out.exit_code = run_program("/prog/qplot", {}, platform, fs, console, keyboard);
+    out.exit_code =
+        run_program("/prog/qplot", {}, platform, fs, Terminal{console, errors, keyboard});
     auto log = fs.files.find(std::string(kWorkDir) + "qplotlog.htm");
     if (log != fs.files.end()) out.log = log->second;
     count_output(fs, inputs, &out);

@@ -16,6 +16,7 @@
 #include "page/svg_canvas.h"
 #include "page/vml_canvas.h"
 #include "read/scanner.h"
+#include "log/diagnostics.h"
 
 namespace qp {
 
@@ -74,16 +75,20 @@ bool ChartFile::open_page(const std::string& name) {
         run_.console << file << ' ' << name << ": " << builtin_text(Msg::WrongNameLength) << '\n';
         run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
                  << run_.cat(Msg::WrongNameLength) << kEnd << "<br>\n";
+        tell_terminal_about_file(run_, name, builtin_text(Msg::WrongNameLength));
+        run_.page_lost = true;
         run_.file_error = 1;
         return false;
     }
     if (page_.is_open()) close_page();
     // An SVG page names itself by its file name, without the directory.
     svg_page_.reset(std::string_view(name).substr(name.find_last_of("\\/") + 1));
-    if (page_.open(run_.fs, name)) return true;
+    if (page_.open(run_.pages(), name)) return true;
     run_.console << file << ' ' << name << ": " << builtin_text(Msg::CanNotBeOpened) << '\n';
     run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
              << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
+    tell_terminal_about_file(run_, name, builtin_text(Msg::CanNotBeOpened));
+    run_.page_lost = true;
     run_.file_error = 1;
     return false;
 }
@@ -106,6 +111,8 @@ void ChartFile::report_not_generated() {
                  << builtin_text(Msg::DoesNotGenerated) << '\n';
     run_.log << kRed << run_.cat(Msg::File) << ' ' << page_.name() << ' '
              << run_.cat(Msg::DoesNotGenerated) << kEnd << "<br>\n";
+    tell_terminal_about_file(run_, page_.name(), builtin_text(Msg::DoesNotGenerated));
+    run_.page_lost = true;
     page_.failure_reported = true;
     run_.file_error = 1;
 }
@@ -123,6 +130,7 @@ void ChartFile::copy_ending_file() {
     }
     run_.log << kRed << run_.cat(Msg::File) << ' ' << st_.area.Afile_footer << ' '
              << run_.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
+    tell_terminal_about_file(run_, st_.area.Afile_footer, builtin_text(Msg::DoesNotFound));
     run_.file_error = 1;
     ending_failed_ = true;
 }

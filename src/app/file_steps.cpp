@@ -4,6 +4,7 @@
 
 #include "app/chart_file.h"
 #include "app/run_steps.h"
+#include "log/diagnostics.h"
 
 namespace qp {
 
@@ -12,6 +13,8 @@ void report_not_found(RunContext& run, const std::string& path) {
                 << builtin_text(Msg::DoesNotFound) << '\n';
     run.log << kRed << run.cat(Msg::File) << ' ' << path << ' ' << run.cat(Msg::DoesNotFound)
             << kEnd << "<br>\n";
+    tell_terminal_about_file(run, path, builtin_text(Msg::DoesNotFound));
+    run.file_skipped = true;
 }
 
 void report_data_miss(RunContext& run, const std::string& path) {
@@ -19,6 +22,8 @@ void report_data_miss(RunContext& run, const std::string& path) {
                 << '\n';
     run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::DataMiss) << kEnd
             << "<br>\n";
+    tell_terminal_about_file(run, path, builtin_text(Msg::DataMiss));
+    run.file_skipped = true;
 }
 
 void report_wrong_length(RunContext& run, const std::string& path) {
@@ -26,6 +31,8 @@ void report_wrong_length(RunContext& run, const std::string& path) {
                 << builtin_text(Msg::WrongNameLength) << '\n';
     run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::WrongNameLength)
             << kEnd << "<br>\n";
+    tell_terminal_about_file(run, path, builtin_text(Msg::WrongNameLength));
+    run.file_skipped = true;
 }
 
 void process_one_file(RunSession& session, const std::string& path, const std::string& name,
@@ -34,6 +41,7 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
     run.file_error = 0;
     session.st.file.numAREA = 0;
     run.chart_name = name;
+    run.input_path = path;
 
     run.console << builtin_text(Msg::InputFrom) << ' ' << path << '\n';
     run.log << run.cat(Msg::InputFrom) << ' ' << path << "<br>\n";

@@ -57,17 +57,19 @@ constexpr std::string_view kPage2 =
 
 constexpr std::string_view kPrompt = "Press <ENTER> to continue";
 
-void page(std::ostream& console, std::istream& keyboard, std::string_view text) {
+void page(std::ostream& console, std::istream& keyboard, std::string_view text,
+          bool keyboard_is_terminal) {
     console << text << kPrompt;
     console.flush();
     keyboard.get();   // one character; the end of input just continues
+    if (!keyboard_is_terminal) console << '\n';
 }
 
 }  // namespace
 
-void print_help(std::ostream& console, std::istream& keyboard) {
-    page(console, keyboard, kPage1);
-    page(console, keyboard, kPage2);
+void print_help(std::ostream& console, std::istream& keyboard, bool keyboard_is_terminal) {
+    page(console, keyboard, kPage1, keyboard_is_terminal);
+    page(console, keyboard, kPage2, keyboard_is_terminal);
 }
 
 }  // namespace qp

@@ -9,5 +9,5 @@ int main(int argc, char** argv) {
     auto platform = qp::make_real_platform();
     auto fs = qp::make_real_file_system();
     return qp::run_program(argc > 0 ? argv[0] : "", args, *platform, *fs,
-                           std::cout, std::cin);
+                           qp::Terminal{std::cout, std::cerr, std::cin});
 }

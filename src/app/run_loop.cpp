@@ -2,10 +2,13 @@
 // file, and the end of the run.
 #include "app/run_loop.h"
 
+#include <optional>
 #include <ostream>
 
 #include "app/help_text.h"
+#include "app/no_pages_file_system.h"
 #include "app/options.h"
+#include "log/diagnostics.h"
 #include "log/message_file.h"
 #include "app/run_steps.h"
 
@@ -83,19 +86,72 @@ void run_argument(RunSession& session, const std::string& arg) {
         case ArgumentKind::Invalid:
             run.log << kRed << run.cat(Msg::Error) << ": " << arg << ' '
                     << run.cat(Msg::InvalidFileExtension) << kEnd << "<br>\n";
+            tell_terminal_about_file(run, arg, builtin_text(Msg::InvalidFileExtension));
+            run.file_skipped = true;
             break;
     }
+}
+
+// Answers --help, --version and an unknown option without running; no
+// answer means the run goes on.
+std::optional<int> answer_without_running(const Options& options, const Terminal& terminal) {
+    if (!options.unknown.empty()) {
+        terminal.errors << unknown_option_text(options.unknown);
+        terminal.errors.flush();
+        return 2;
+    }
+    if (options.help) {
+        terminal.console << usage_text();
+    } else if (options.version) {
+        terminal.console << version_text();
+    } else {
+        return std::nullopt;
+    }
+    terminal.console.flush();
+    return 0;
+}
+
+// The run log's line with the command; the options are left out, as the
+// log stays what it is without them.
+void log_command(RunContext& run, const std::string& start_time, const std::string& start_date,
+                 const std::vector<std::string>& args) {
+    run.log << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
+            << start_date << " by command:<br>\n &nbsp; qplot.exe";
+    if (!args.empty()) {
+        run.log << ' ';
+        for (const std::string& arg : args) run.log << arg << ' ';
+    }
+    run.log << "<br>\n";
+}
+
+// The files named on the command line, or the default job file.
+void run_files(RunContext& run, Platform& platform, const Options& options) {
+    // One chart state serves every chart of the run.
+    auto st = std::make_unique<ChartState>();
+    PageText page_text;
+    RunSession session{run, *st, platform.separator(), page_text, options};
+    if (options.files.empty()) {
+        run_job_file(session, run.current_dir + std::string(kDefaultJobName));
+        return;
+    }
+    run.input_dir.clear();
+    run.output_dir.clear();
+    for (const std::string& arg : options.files) run_argument(session, arg);
 }
 
 }  // namespace
 
 int run_program(const char* argv0, const std::vector<std::string>& arguments, Platform& platform,
-                FileSystem& fs, std::ostream& console, std::istream& keyboard) {
+                FileSystem& fs, const Terminal& terminal) {
     // The options are taken out first: the rest of the run sees only the
     // file names, as it would without them.
     const Options options = parse_options(arguments);
+    if (const std::optional<int> code = answer_without_running(options, terminal)) return *code;
     const std::vector<std::string>& args = options.files;
-    RunContext run(fs, console, keyboard);
+    std::ostream& console = terminal.console;
+
+    RunContext run(fs, console, terminal.keyboard);
+    run.errors = &terminal.errors;
     run.program_dir = platform.program_dir(argv0);
     run.run_error = -1;
     if (!platform.current_dir(&run.current_dir)) {
@@ -104,7 +160,7 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
         return 1;
     }
     if (!args.empty() && args[0] == "/?") {
-        print_help(console, keyboard);
+        print_help(console, terminal.keyboard, platform.input_is_terminal());
         return 1;
     }
 
@@ -125,27 +181,12 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
 
     run.catalog.restore_builtin();
     load_messages(run);
+    log_command(run, start_time, start_date, args);
 
-    run.log << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
-            << start_date << " by command:<br>\n &nbsp; qplot.exe";
-    if (!args.empty()) {
-        run.log << ' ';
-        for (const std::string& arg : args) run.log << arg << ' ';
-    }
-    run.log << "<br>\n";
-
-    // One chart state serves every chart of the run.
-    auto st = std::make_unique<ChartState>();
-    PageText page_text;
-    RunSession session{run, *st, platform.separator(), page_text, options};
-
-    if (args.empty()) {
-        run_job_file(session, run.current_dir + std::string(kDefaultJobName));
-    } else {
-        run.input_dir.clear();
-        run.output_dir.clear();
-        for (const std::string& arg : args) run_argument(session, arg);
-    }
+    // With --check the pages are drawn as usual but go nowhere.
+    NoPagesFileSystem no_pages(fs);
+    if (options.check) run.page_fs = &no_pages;
+    run_files(run, platform, options);
 
     const std::string end_time = platform.local_time();
     console << "Quillplot finished at " << end_time << '\n';
@@ -154,6 +195,7 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     console.flush();
 
     if (run.run_error == 1 || !log_written) return 1;
+    if (options.strict && (run.file_skipped || run.page_lost)) return 1;
     return 0;
 }
 

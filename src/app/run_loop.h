@@ -12,10 +12,16 @@
 
 namespace qp {
 
+// The terminal a run talks to: the console (standard output), standard
+// error and the keyboard (standard input).
+struct Terminal {
+    std::ostream& console;
+    std::ostream& errors;
+    std::istream& keyboard;
+};
 
 // Runs the program; returns the exit code.  `args` excludes the program name.
-int run_program(const char* argv0, const std::vector<std::string>& args,
-                Platform& platform, FileSystem& fs,
-                std::ostream& console, std::istream& keyboard);
+int run_program(const char* argv0, const std::vector<std::string>& args, Platform& platform,
+                FileSystem& fs, const Terminal& terminal);
 
 }  // namespace qp

@@ -11,6 +11,7 @@
 #include "draw/painters.h"
 #include "layout/layout.h"
 #include "model/series_values.h"
+#include "log/diagnostics.h"
 
 namespace qp {
 
@@ -32,6 +33,7 @@ bool write_heading(const ChartState& st, RunContext& run, Canvas& out) {
     if (!run.fs.read_text(st.area.Afile_header, &contents)) {
         run.log << kRed << run.cat(Msg::File) << " " << st.area.Afile_header << " "
                 << run.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
+        tell_terminal_about_file(run, st.area.Afile_header, builtin_text(Msg::DoesNotFound));
         run.file_error = 1;
         return false;
     }

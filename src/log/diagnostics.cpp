@@ -7,6 +7,8 @@
 // the input.
 #include "log/diagnostics.h"
 
+#include <ostream>
+
 namespace qp {
 
 namespace {
@@ -79,6 +81,17 @@ void write_message_line(RunContext& run, Msg message) {
     run.log << kRed << run.cat(message) << kEnd << "<br>\n";
 }
 
+void write_expected_line(RunContext& run, std::string_view expected) {
+    run.log << kRed << run.cat(Msg::ItIsExpected) << ' ' << expected << kEnd << "<br>\n";
+    run.file_error = 1;
+}
+
+// The column of the character a field report marks first: the field's
+// start, or for a wrong symbol the character read last.
+int marked_column(const SourceSpot& spot, Msg message) {
+    return message == Msg::WrongSymbol && spot.column > 0 ? spot.column : spot.field_column;
+}
+
 // Messages whose highlight covers the whole field as far as it was read.
 bool marks_whole_field(Msg m) {
     return m == Msg::OutputNameMustBeCoded || m == Msg::OutputNameCanNotBeCoded ||
@@ -97,7 +110,8 @@ EchoEnd report_expected(RunContext& run, const SourceSpot& spot, std::string_vie
     run.log << kEnd << kBlack;
     echo.rest();
     run.log << "</font><br>\n";
-    report_expected_at_line_end(run, expected);
+    write_expected_line(run, expected);
+    tell_terminal(run, spot.line_number, spot.column, builtin_text(Msg::ItIsExpected), expected);
     return echo.end();
 }
 
@@ -131,6 +145,7 @@ EchoEnd report_field(RunContext& run, const SourceSpot& spot, Msg message) {
     run.log << "</font><br>\n";
     write_message_line(run, message);
     run.file_error = 1;
+    tell_terminal(run, spot.line_number, marked_column(spot, message), builtin_text(message));
     return echo.end();
 }
 
@@ -144,17 +159,34 @@ EchoEnd report_rest_of_line(RunContext& run, const SourceSpot& spot, Msg message
     run.log << "</font><br>\n";
     write_message_line(run, message);
     run.file_error = 1;
+    tell_terminal(run, spot.line_number, spot.field_column, builtin_text(message));
     return echo.end();
 }
 
-void report_expected_at_line_end(RunContext& run, std::string_view expected) {
-    run.log << kRed << run.cat(Msg::ItIsExpected) << ' ' << expected << kEnd << "<br>\n";
-    run.file_error = 1;
+void report_expected_at_line_end(RunContext& run, const SourceSpot& spot,
+                                 std::string_view expected) {
+    write_expected_line(run, expected);
+    tell_terminal(run, spot.line_number, spot.column, builtin_text(Msg::ItIsExpected), expected);
 }
 
 void report_message(RunContext& run, Msg message) {
     write_message_line(run, message);
     run.file_error = 1;
+    tell_terminal_about_file(run, run.input_path, builtin_text(message));
+}
+
+void tell_terminal(RunContext& run, int line, int column, std::string_view message,
+                   std::string_view detail) {
+    if (run.errors == nullptr) return;
+    *run.errors << run.input_path << ':' << line << ':' << (column > 0 ? column : 1) << ": "
+                << message;
+    if (!detail.empty()) *run.errors << ' ' << detail;
+    *run.errors << '\n';
+}
+
+void tell_terminal_about_file(RunContext& run, std::string_view file, std::string_view message) {
+    if (run.errors == nullptr) return;
+    *run.errors << file << ": " << message << '\n';
 }
 
 }  // namespace qp

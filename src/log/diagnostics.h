@@ -24,8 +24,17 @@ namespace qp {
 [[nodiscard]] EchoEnd report_rest_of_line(RunContext& run, const SourceSpot& spot, Msg message);
 // What was expected where the line ended: the message alone, without an
 // echo, since nothing of the line is left to mark.
-void report_expected_at_line_end(RunContext& run, std::string_view expected);
+void report_expected_at_line_end(RunContext& run, const SourceSpot& spot,
+                                 std::string_view expected);
 // A message line without a line echo.
 void report_message(RunContext& run, Msg message);
+
+// Standard error's one-line forms of an error: "FILE:LINE:COLUMN: MESSAGE"
+// for a spot in the file being read (the column of the marked character,
+// counted from 1), and "FILE: MESSAGE" for a file as a whole.  The message
+// is the built-in English text.  Nothing is written without standard error.
+void tell_terminal(RunContext& run, int line, int column, std::string_view message,
+                   std::string_view detail = {});
+void tell_terminal_about_file(RunContext& run, std::string_view file, std::string_view message);
 
 }  // namespace qp

@@ -34,6 +34,21 @@ struct RunContext {
     int file_error = 0;
     int run_error = -1;
 
+    // Standard error, which gets every error once more as one line; none
+    // where nobody asked for it.
+    std::ostream* errors = nullptr;
+    // The file being read, as the console names it (a chart description,
+    // stencil or job file): the errors' lines on standard error begin with it.
+    std::string input_path;
+    // A file was skipped (not found, a wrong extension or name length, a job
+    // without its directory lines), or a page could not be written.
+    bool file_skipped = false;
+    bool page_lost = false;
+    // Where pages are written: the file system, or one that keeps no page
+    // (checking only).
+    FileSystem* page_fs = nullptr;
+    FileSystem& pages() { return page_fs != nullptr ? *page_fs : fs; }
+
     // Catalog text for the run log.
     const std::string& cat(Msg m) const { return catalog.text(m); }
 };

@@ -19,6 +19,8 @@ public:
     virtual std::string local_date() = 0;
     // The separator the program puts after directories it builds.
     virtual char separator() const = 0;
+    // True when standard input is a terminal (a person at a keyboard).
+    virtual bool input_is_terminal() const = 0;
 };
 
 std::unique_ptr<Platform> make_real_platform();

@@ -11,6 +11,7 @@
 
 #ifdef _WIN32
 #include <direct.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -114,6 +115,14 @@ public:
     }
 
     char separator() const override { return kSeparator; }
+
+    bool input_is_terminal() const override {
+#ifdef _WIN32
+        return _isatty(0) != 0;
+#else
+        return isatty(0) != 0;
+#endif
+    }
 };
 
 class RealOutputFile : public OutputFile {

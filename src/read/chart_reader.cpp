@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include <utility>
+
 #include "log/diagnostics.h"
 #include "read/chart_reader.h"
 #include "read/field_syntax.h"
@@ -125,7 +127,9 @@ void RecordScanner::read_stencil(StencilVariant variant) {
         // The stencil has a scanner of its own; the chart description file
         // goes on after its AREA record.
         Scanner stencil(text);
+        std::string chart_path = std::exchange(run_.input_path, path);
         RecordScanner(st_, run_, stencil, nullptr).read_lines(FileKind::Stencil);
+        run_.input_path = std::move(chart_path);
         const bool stencil_errors = run_.file_error != 0;
         run_.file_error = (error_before != 0 || stencil_errors) ? 1 : 0;
         if (stencil_errors && variant == StencilVariant::FirstArea) {
@@ -138,6 +142,7 @@ void RecordScanner::read_stencil(StencilVariant variant) {
                      << builtin_text(Msg::DoesNotFound) << '\n';
         run_.log << kRed << run_.cat(Msg::File) << ' ' << path << ' ' << run_.cat(Msg::DoesNotFound)
                  << kEnd << "<br>\n";
+        tell_terminal_about_file(run_, path, builtin_text(Msg::DoesNotFound));
         run_.file_error = 1;
     }
 }

@@ -42,7 +42,7 @@ void read_y_record(RecordContext& rc) {
         return;
     }
     if (is_line_end(c)) {
-        report_expected_at_line_end(rc.run, "1 2");
+        report_expected_at_line_end(rc.run, rc.sc.spot(), "1 2");
         return;
     }
     rc.sc.resume_after(report_expected(rc.run, rc.sc.spot(), "1 2"));

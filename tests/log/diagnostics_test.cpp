@@ -81,12 +81,39 @@ TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
 // Reports without an echo: the message line alone, the file marked as faulty.
 TEST(Diagnostics, MessagesWithoutAnEcho) {
     Fixture f;
-    report_expected_at_line_end(f.run, "1 2");
+    report_expected_at_line_end(f.run, SourceSpot{"Y\n", 1, 2, 1}, "1 2");
     EXPECT_EQ(std::exchange(f.run.file_error, 0), 1);
     report_message(f.run, Msg::DataMiss);
     EXPECT_EQ(f.run.file_error, 1);
     EXPECT_EQ(f.log(), "<font color='red'>It is expected 1 2</font><br>\n"
                        "<font color='red'>Data miss</font><br>\n");
+}
+
+// Standard error gets each report once more as one line: the file, the
+// line, the column (from 1) of the first marked character and the built-in
+// text; a report without a place names the file alone.
+TEST(Diagnostics, OneLineEachOnStandardError) {
+    Fixture f;
+    std::ostringstream errors;
+    f.run.errors = &errors;
+    f.run.input_path = "in/t.csv";
+    f.run.catalog.at_number(static_cast<int>(Msg::WrongColor)) = "Falsche Farbe";
+    (void)report_expected(f.run, SourceSpot{"AREA;10;x0;\n", 1, 9, 6}, "0123456789");
+    (void)report_field(f.run, SourceSpot{"X;zz;1\n", 2, 4, 3}, Msg::DoesNotBetween0And180);
+    (void)report_field(f.run, SourceSpot{"X;1;abc\n", 3, 7, 5}, Msg::WrongSymbol);
+    (void)report_field(f.run, SourceSpot{"T;18;Arial;blackish;B\n", 4, 20, 12},
+                       Msg::WrongNameLength);
+    (void)report_rest_of_line(f.run, SourceSpot{"LEGEND;;pinkish\n", 5, 15, 9}, Msg::WrongColor);
+    report_expected_at_line_end(f.run, SourceSpot{"Y\n", 6, 2, 1}, "1 2");
+    report_message(f.run, Msg::DataMiss);
+    EXPECT_EQ(errors.str(),
+              "in/t.csv:1:9: It is expected 0123456789\n"
+              "in/t.csv:2:3: does not between 0 and 180\n"
+              "in/t.csv:3:7: Wrong symbol\n"
+              "in/t.csv:4:12: Wrong name length\n"
+              "in/t.csv:5:9: Wrong color\n"
+              "in/t.csv:6:2: It is expected 1 2\n"
+              "in/t.csv: Data miss\n");
 }
 
 }  // namespace

@@ -27,6 +27,9 @@ public:
     std::string local_time() override { return calls_++ == 0 ? "10:00:00" : "10:00:07"; }
     std::string local_date() override { return "12/06/26"; }
     char separator() const override { return '/'; }
+    bool input_is_terminal() const override { return keyboard_is_terminal; }
+
+    bool keyboard_is_terminal = true;
 
     int calls_ = 0;
 };
@@ -35,10 +38,12 @@ struct Session {
     FakePlatform platform;
     MemoryFileSystem fs;
     std::ostringstream console;
+    std::ostringstream errors;
     std::istringstream keyboard;
 
     int run(const std::vector<std::string>& args, FileSystem* other = nullptr) {
-        return run_program("/prog/qplot", args, platform, other ? *other : fs, console, keyboard);
+        return run_program("/prog/qplot", args, platform, other ? *other : fs,
+                           Terminal{console, errors, keyboard});
     }
     std::string log() { return fs.files["/work/qplotlog.htm"]; }
     // The run log's start line with the command line as it is written.

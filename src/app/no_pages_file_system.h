@@ -1,0 +1,37 @@
+// A file system for checking only: files are read as usual, but a page
+// written to it goes nowhere.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace qp {
+
+class NoPagesFileSystem : public FileSystem {
+public:
+    explicit NoPagesFileSystem(FileSystem& files) : files_(files) {}
+
+    bool read_text(const std::string& path, std::string* contents) override {
+        return files_.read_text(path, contents);
+    }
+    bool read_binary(const std::string& path, std::string* contents) override {
+        return files_.read_binary(path, contents);
+    }
+    std::unique_ptr<OutputFile> open_write(const std::string&) override {
+        return std::make_unique<Discard>();
+    }
+
+private:
+    class Discard : public OutputFile {
+    public:
+        bool write(std::string_view) override { return true; }
+        bool close() override { return true; }
+    };
+
+    FileSystem& files_;
+};
+
+}  // namespace qp

@@ -1,0 +1,129 @@
+// Whole runs with options: what each prints, writes and returns.  Without
+// options the run is as it always was (the other run tests hold that).
+#include <gtest/gtest.h>
+
+#include "app/options.h"
+#include "support/run_session.h"
+
+namespace qp::test {
+namespace {
+
+// A chart whose page is c.htm (its own page, named in the AREA record).
+const std::string kOwnPageChart = "AREA;0;0;300;200;white;c;;c.htm;;\nD1;L1;2;red;;Sales;;1;2;3;\n";
+
+TEST(CommandLine, HelpAndVersionAnswerAtOnceWithoutARun) {
+    for (const auto& args : {std::vector<std::string>{"--help"}, {"a.csv", "-h"}, {"--version"}}) {
+        Session r;
+        EXPECT_EQ(r.run(args), 0);
+        const std::string expected(args.back() == "--version" ? version_text() : usage_text());
+        EXPECT_EQ(r.console.str(), expected);
+        EXPECT_TRUE(r.fs.files.empty()) << "no run log, no page";
+        EXPECT_EQ(r.keyboard.tellg(), 0) << "no key is waited for";
+    }
+    EXPECT_EQ(version_text(), "Quillplot 1.15\n");
+    EXPECT_EQ(std::string(usage_text()).rfind("Usage: qplot [options] [file.csv | job.qpj]...\n", 0),
+              0u);
+}
+
+TEST(CommandLine, AnUnknownOptionRunsNothing) {
+    Session r;
+    r.fs.files["a.csv"] = kGoodChart;
+    EXPECT_EQ(r.run({"a.csv", "--tidyish", "--svg"}), 2);
+    EXPECT_EQ(r.console.str(), "");
+    EXPECT_EQ(r.errors.str(), "qplot: unknown option --tidyish (known: --help, -h, --version, "
+                              "--svg, --check, --strict, --)\n");
+    EXPECT_EQ(r.fs.files.size(), 1u) << "no run log, no page";
+}
+
+TEST(CommandLine, TheEndMarkLetsAFileBeNamedLikeAnOption) {
+    Session r;
+    r.fs.files["--x.csv"] = kGoodChart;
+    EXPECT_EQ(r.run({"--", "--x.csv"}), 0);
+    EXPECT_NE(r.console.str().find("File --x.csv OK\n"), std::string::npos);
+    EXPECT_NE(r.log().find(Session::started("qplot.exe --x.csv ")), std::string::npos);
+}
+
+TEST(CommandLine, CheckWritesTheSameLogAndConsoleButNoPage) {
+    Session plain;
+    plain.fs.files["a.csv"] = kOwnPageChart;
+    Session checked;
+    checked.fs.files["a.csv"] = kOwnPageChart;
+    EXPECT_EQ(plain.run({"a.csv"}), 0);
+    EXPECT_EQ(checked.run({"--check", "a.csv"}), 0);
+    EXPECT_EQ(checked.console.str(), plain.console.str());
+    EXPECT_EQ(checked.log(), plain.log());
+    EXPECT_EQ(plain.fs.files.count("c.htm"), 1u);
+    EXPECT_EQ(checked.fs.files.count("c.htm"), 0u);
+
+    // A chart with errors is reported as without the option, and exits 1.
+    Session faulty;
+    faulty.fs.files["b.csv"] = "AREA;0;0;300;200;white;b\nD1;Q;\n";
+    EXPECT_EQ(faulty.run({"--check", "b.csv"}), 1);
+    EXPECT_EQ(faulty.fs.files.count("b.htm"), 0u);
+}
+
+TEST(CommandLine, StrictFailsOnEverySkippedFileAndLostPage) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        const char* errors;   // what standard error says
+    };
+    const std::string long_name(300, 'n');
+    const Case cases[] = {
+        {"not found", {"missing.csv"}, "missing.csv: does not found\n"},
+        {"wrong extension", {"notes.txt"}, "notes.txt: invalid file extension\n"},
+        {"name too long", {long_name + ".csv"}, ""},
+        {"job without its directory lines", {"j.qpj"}, "j.qpj: Data miss\n"},
+        {"page not written", {"p.csv"}, "c.htm: does not generated\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const bool strict : {false, true}) {
+            Session r;
+            r.fs.files["j.qpj"] = "";
+            r.fs.files["p.csv"] = kOwnPageChart;
+            r.fs.unwritable["c.htm"] = true;   // like a full device
+            std::vector<std::string> args = c.args;
+            if (strict) args.insert(args.begin(), "--strict");
+            // A page that cannot be written is an error of its chart file anyway.
+            const bool page_case = c.args[0] == "p.csv";
+            EXPECT_EQ(r.run(args), strict || page_case ? 1 : 0);
+            if (std::string(c.errors).empty()) {
+                EXPECT_NE(r.errors.str().find(": Wrong name length\n"), std::string::npos);
+            } else {
+                EXPECT_EQ(r.errors.str(), c.errors);
+            }
+        }
+    }
+}
+
+TEST(CommandLine, EveryErrorOfAFileOnStandardErrorWhileTheConsoleKeepsItsLines) {
+    Session r;
+    r.fs.files["in/t.csv"] = "AREA;0;0;300;200;white;t\nX;;;1x;\nY1;;pinkish;\nZ\nD1;L1;;;;;;1;2\n";
+    EXPECT_EQ(r.run({"in/t.csv"}), 1);
+    EXPECT_EQ(r.errors.str(),
+              "in/t.csv:2:6: It is expected 0123456789\n"
+              "in/t.csv:3:5: Wrong color\n"
+              "in/t.csv:4:1: It is expected A B P D L T X Y\n");
+    EXPECT_EQ(r.console.str(), kStartConsole + "Input from in/t.csv\nErrors are found in file in/t.csv\n" +
+                                   kEndConsole);
+}
+
+TEST(CommandLine, PipedHelpEndsEachPromptWithALineEnd) {
+    Session terminal;
+    Session piped;
+    piped.platform.keyboard_is_terminal = false;
+    EXPECT_EQ(terminal.run({"/?"}), 1);
+    EXPECT_EQ(piped.run({"/?"}), 1);
+    std::string expected = terminal.console.str();
+    const std::string prompt = "Press <ENTER> to continue";
+    for (std::size_t at = expected.find(prompt); at != std::string::npos;
+         at = expected.find(prompt, at + prompt.size() + 1)) {
+        expected.insert(at + prompt.size(), "\n");
+    }
+    EXPECT_EQ(piped.console.str(), expected);
+    EXPECT_NE(piped.console.str().find("continue\nStructure of data"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qp::test
