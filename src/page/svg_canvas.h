@@ -144,6 +144,8 @@ private:
                       bool markup);
     void box_text(const Rect& box, Align align, const TextStyle& style, std::string_view text,
                   bool markup);
+    // Where a text of `lines` lines stands in its box.
+    static TextAt in_box(const Rect& box, Align align, const TextStyle& style, int lines);
     void background(const Rect& box, std::string_view color);
 
     PageText& out_;

@@ -1,7 +1,8 @@
 // The SVG canvas: every drawing call against the elements it writes,
-// worked out by hand (a VML text box's insets are 9.6 and 4.8 pixels, the
-// first baseline 0.9 font sizes below the top inset), the groups that
-// share ids, links and tooltips, and hostile inputs.
+// worked out by hand (a text starts at its box's left edge, middle or right
+// edge, its lines centred as a block on the box's middle, 1.15 font sizes
+// apart, a line's baseline 0.35 font sizes below the line's middle), the
+// groups that share ids, links and tooltips, and hostile inputs.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -170,31 +171,45 @@ TEST(SvgCanvas, RulesAndLinesShareOnePathPerLook) {
     });
 }
 
-TEST(SvgCanvas, TextsWhereVmlTextBoxesPutThem) {
+TEST(SvgCanvas, TextsCentredInTheirBoxes) {
     const std::string font = " font-family=\"Arial\" font-size=\"10\" fill=\"blue\"";
     check({
-        {"centred title: the middle of the box, baseline 4.8 + 0.9 x 14 below the top",
+        {"centred title: x 5 + 390 / 2, baseline 10 + 21 / 2 + 0.35 x 14",
          [](Canvas& c) { c.text_box(TextRole::Title, {5, 10, 390, 21}, Align::Center, kStyle, "Hi"); },
-         "<text x=\"200\" y=\"27.4\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
+         "<text x=\"200\" y=\"25.4\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
          "font-style=\"italic\" fill=\"blue\" text-anchor=\"middle\">Hi</text>\n"},
-        {"right-aligned caption on its background, markup as tspans",
+        {"right-aligned caption on its background, two lines centred as a block: "
+         "baseline 10 - 11.5 / 2 + 3.5 = 7.75, the next 11.5 lower",
          [](Canvas& c) {
              c.text_box(TextRole::XCaption, {0, 0, 100, 20}, Align::Right, kOnGrey, "a<br>b");
          },
-         "<rect x=\"0\" y=\"0\" width=\"100\" height=\"20\" fill=\"grey\"/>\n<text x=\"90.4\" "
-         "y=\"13.8\"" + font + " text-anchor=\"end\">a<tspan x=\"90.4\" dy=\"11.5\">b</tspan></text>\n"},
-        {"category and legend labels stand at the left inset whatever the alignment",
+         "<rect x=\"0\" y=\"0\" width=\"100\" height=\"20\" fill=\"grey\"/>\n<text x=\"100\" "
+         "y=\"7.8\"" + font + " text-anchor=\"end\">a<tspan x=\"100\" dy=\"11.5\">b</tspan></text>\n"},
+        {"a line break after the last character adds no line",
+         [](Canvas& c) {
+             c.text_box(TextRole::XCaption, {0, 0, 100, 20}, Align::Left, kStyle, "a<br><b></b>");
+         },
+         "<text x=\"0\" y=\"14.9\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
+         "font-style=\"italic\" fill=\"blue\">a</text>\n"},
+        {"category and legend labels start at the box's left edge whatever the alignment: "
+         "baseline 12 / 2 + 3.5",
          [](Canvas& c) {
              c.text_box(TextRole::CategoryLabel, {20, 0, 30, 12}, Align::Center, kOnGrey, "Mon");
          },
          "<rect x=\"20\" y=\"0\" width=\"30\" height=\"12\" fill=\"grey\"/>\n"
-         "<text x=\"29.6\" y=\"13.8\"" + font + ">Mon</text>\n"},
+         "<text x=\"20\" y=\"9.5\"" + font + ">Mon</text>\n"},
         {"text along a level line over its stripe: centred on the line",
          [](Canvas& c) {
              c.text_along(TextRole::CategoryLabel, {10, 50}, {110, 50}, Align::Left, kOnGrey, "x");
          },
          "<line x1=\"10\" y1=\"50\" x2=\"110\" y2=\"50\" stroke=\"grey\" stroke-width=\"12\"/>\n"
          "<text x=\"10\" y=\"53.5\"" + font + ">x</text>\n"},
+        {"two lines along a line: centred on it as a block, 50 - 5.75 + 3.5",
+         [](Canvas& c) {
+             c.text_along(TextRole::CategoryLabel, {10, 50}, {110, 50}, Align::Left,
+                          TextStyle{"normal", "normal", 10, "Arial", "blue", ""}, "x<br>y");
+         },
+         "<text x=\"10\" y=\"47.8\"" + font + ">x<tspan x=\"10\" dy=\"11.5\">y</tspan></text>\n"},
         {"text reading upward, centred: laid out level, turned about its start",
          [](Canvas& c) {
              c.text_along(TextRole::YCaption, {20, 200}, {20, 100}, Align::Center, kStyle, "up");
@@ -209,21 +224,22 @@ TEST(SvgCanvas, TextsWhereVmlTextBoxesPutThem) {
          },
          "<text x=\"50\" y=\"3.5\" transform=\"rotate(53.13 0 0)\"" + font +
              " text-anchor=\"end\">d</text>\n"},
-        {"scale labels: whole numbers rounded half away from zero, or fixed decimals",
+        {"scale labels: whole numbers rounded half away from zero, or fixed decimals; "
+         "right-aligned at the box's right edge, left-aligned at its left edge",
          [](Canvas& c) {
              c.scale_label({0, 0, 50, 12}, Align::Right, kOnGrey, Number{-12.5f, 0, 0});
              c.scale_label({0, 0, 50, 12}, Align::Left, TextStyle{"normal", "normal", 10, "Arial", "blue", ""},
                            Number{3.14159f, 2, 6});
          },
-         "<rect x=\"0\" y=\"0\" width=\"50\" height=\"12\" fill=\"grey\"/>\n<text x=\"40.4\" "
-         "y=\"13.8\"" + font + " text-anchor=\"end\">-13</text>\n<text x=\"9.6\" y=\"13.8\"" + font +
+         "<rect x=\"0\" y=\"0\" width=\"50\" height=\"12\" fill=\"grey\"/>\n<text x=\"50\" "
+         "y=\"9.5\"" + font + " text-anchor=\"end\">-13</text>\n<text x=\"0\" y=\"9.5\"" + font +
              ">3.14</text>\n"},
         {"value label in a group of its own for its id, link and tooltip",
          [](Canvas& c) {
              c.value_label({0, 0, 50, 12}, TextStyle{"normal", "normal", 10, "Arial", "blue", ""},
                            Number{7, 0, 0}, Tags{"v", "", "t"});
          },
-         "<g id=\"v\"><title>t</title>\n<text x=\"9.6\" y=\"13.8\"" + font + ">7</text>\n</g>\n"},
+         "<g id=\"v\"><title>t</title>\n<text x=\"0\" y=\"9.5\"" + font + ">7</text>\n</g>\n"},
     });
 }
 
