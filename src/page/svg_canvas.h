@@ -123,6 +123,7 @@ private:
         int weight = 1;
         Kind kind = Kind::Shape;
     };
+    static std::string_view id_of(const Tags& tags) { return tags.helper ? std::string_view() : tags.id; }
     void enter_group(const Tags& tags, const Look& look);
     bool same_group(const Tags& tags, const Look& look) const;
     void open_group(const Tags& tags, const Look& look);

@@ -348,6 +348,44 @@ TEST(SvgCanvas, IdsStayUniqueAcrossTheChartsOfAPage) {
     EXPECT_EQ(shared.claim_block_number(), 1);
 }
 
+// A thick line's joints come before its segments; the id belongs to the
+// segments, which carry the tooltip, whichever comes first.
+TEST(SvgCanvas, TheSeriesIdGoesToTheSeriesElementNotToItsHelpers) {
+    const Tags joint{"s1", "", "", true};
+    const Tags segments{"s1", "", "Lisbon"};
+    const Paint round{"red", "red", 1};
+    check({
+        {"joints first: a group of their own without the id, the line takes it",
+         [&](Canvas& c) {
+             c.oval({8, 8, 4, 4}, round, joint);
+             c.line({0, 0}, {10, 10}, 2, "red", segments);
+             c.line({10, 10}, {20, 0}, 2, "red", segments);
+             c.oval({18, 18, 4, 4}, round, joint);
+         },
+         "<g fill=\"red\" stroke=\"red\">\n<circle cx=\"10\" cy=\"10\" r=\"2\"/>\n</g>\n"
+         "<g id=\"s1\"" + kLines +
+             "<title>Lisbon</title>\n<path d=\"M0 0L10 10 20 0\"/>\n</g>\n"
+             "<g fill=\"red\" stroke=\"red\">\n<circle cx=\"20\" cy=\"20\" r=\"2\"/>\n"},
+        {"a helper keeps its link",
+         [&](Canvas& c) { c.oval({0, 0, 4, 4}, round, Tags{"s1", "a.htm", "", true}); },
+         "<a href=\"a.htm\" fill=\"red\" stroke=\"red\">\n<circle cx=\"2\" cy=\"2\" r=\"2\"/>\n"},
+    });
+    // A series without a tooltip: its own element still takes the id.
+    PageText page;
+    SvgPage shared("p.htm");
+    {
+        SvgCanvas c(page, shared);
+        c.oval({8, 8, 4, 4}, round, Tags{"s2", "", "", true});
+        c.line({0, 0}, {10, 10}, 6, "red", Tags{"s2", "", ""});
+    }
+    const std::string_view out = page.view();
+    const std::size_t id = out.find("id=\"s2\"");
+    ASSERT_NE(id, std::string_view::npos);
+    EXPECT_EQ(id, out.rfind("id=\"s2\""));
+    EXPECT_GT(id, out.find("<circle"));
+    EXPECT_LT(id, out.find("<path"));
+}
+
 TEST(SvgCanvas, AGrownPageIsHandedOn) {
     PageText page;
     SvgPage shared("p.htm");
