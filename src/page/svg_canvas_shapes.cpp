@@ -189,10 +189,12 @@ void SvgCanvas::triangle(const std::array<Point, 3>& p, const Paint& paint, cons
     element_done();
 }
 
+// An open outline, as on a VML page: the side along the base row is filled
+// but not outlined.
 void SvgCanvas::area_segment(const std::array<Point, 4>& p, const Paint& paint,
                              const Tags& tags) {
     enter_group(tags, Look{paint.fill, paint.stroke, 1, Kind::Shape});
-    raw("<polygon points=\"");
+    raw("<polyline points=\"");
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (i > 0) raw(" ");
         num(p[i].x);

@@ -259,14 +259,15 @@ TEST(SvgCanvas, SeriesShapes) {
          [&](Canvas& c) { c.oval({0, 0, 9, 9}, paint, none); c.oval({0, 0, 10, 6}, paint, none); },
          group + "<circle cx=\"4.5\" cy=\"4.5\" r=\"4.5\"/>\n"
                  "<ellipse cx=\"5\" cy=\"3\" rx=\"5\" ry=\"3\"/>\n"},
-        {"triangle and area quadrilateral as polygons",
+        {"a triangle as a polygon, an area quadrilateral as a filled polyline left open "
+         "along its base",
          [&](Canvas& c) {
              c.triangle({Point{5, 0}, Point{0, 8}, Point{10, 8}}, paint, none);
              c.area_segment({Point{0, 50}, Point{0, 10}, Point{20, 30}, Point{20, 50}},
                             Paint{"yellow", "black", {}}, none);
          },
          group + "<polygon points=\"5,0 0,8 10,8\"/>\n</g>\n<g fill=\"yellow\" stroke=\"black\">\n"
-                 "<polygon points=\"0,50 0,10 20,30 20,50\"/>\n"},
+                 "<polyline points=\"0,50 0,10 20,30 20,50\"/>\n"},
     });
 }
 
