@@ -61,7 +61,7 @@ void paint_joints(const LineContext& c, int last) {
         const bool drawn = c.segment(i);
         if (drawn && previous) {
             draw_marker(c.out, Marker{{c.x(i), c.y(i)}, c.rec.width - 2, MarkerShape::Circle, c.rec.color1,
-                                      c.rec.color1, Tags{c.rec.id, c.rec.url, {}}});
+                                      c.rec.color1, Tags{c.rec.id, c.rec.url, {}, true}});
         }
         previous = drawn;
     }

@@ -39,11 +39,15 @@ struct TextStyle {
 };
 
 // What a series element carries besides its shape: its id, the address it
-// links to and its tooltip.  Each may be empty.
+// links to and its tooltip.  Each may be empty.  A helper element only
+// helps draw another element of its series (the round joints of a thick
+// line): a format whose ids must be unique gives the id to the series' own
+// element instead.
 struct Tags {
     std::string_view id;
     std::string_view link;
     std::string_view title;
+    bool helper = false;
 };
 
 // The colours of a shape and its outline weight in pixels; a shape with no

@@ -13,15 +13,22 @@ namespace qp {
 
 namespace {
 
-// A VML text box keeps its text 0.1 inch from its left and right sides and
-// 0.05 inch from its top, at 96 pixels to the inch.
-constexpr double kInsetX = 9.6;
-constexpr double kInsetY = 4.8;
-// The first baseline lies this many font sizes below the top of the line.
+// A text box of the layout is as high as one line of its text.  The text
+// starts at the box's left edge, is centred on the box's middle or ends at
+// its right edge, with no inset; its lines are centred as a block on the
+// box's middle, a line's baseline lying this many font sizes below the
+// line's middle.  A text along a line is centred on the line the same way.
+constexpr double kMiddleToBaseline = 0.35;
+// The error notice fills its chart; its text stands at the top, this far
+// below the edge (0.05 inch at 96 pixels to the inch), its baseline an
+// ascent of this many font sizes lower.
+constexpr double kNoticeInset = 4.8;
 constexpr double kAscent = 0.9;
-// A text along a line is centred on the line: its baseline lies this many
-// font sizes below it.
-constexpr double kAlongBaseline = 0.35;
+
+// The baseline of the first of `lines` lines centred as a block on `middle`.
+double first_baseline(double middle, double size, int lines) {
+    return middle - (lines - 1) * svg::kLineHeight * size / 2 + kMiddleToBaseline * size;
+}
 
 constexpr std::string_view kPageEnd = "</body></html>";
 
@@ -299,7 +306,7 @@ void SvgCanvas::error_notice(int width, int height, std::string_view file_name) 
     scratch_.assign("ERRORS in ");
     svg::append_escaped(scratch_, file_name);
     const double x = box.left + box.width / 2.0;
-    const double y = box.top + kInsetY + kAscent * style.size;
+    const double y = box.top + kNoticeInset + kAscent * style.size;
     std::string text;
     text.swap(scratch_);
     text_element(TextAt{x, y, Align::Center, 0, {}}, style, text, false);
@@ -378,19 +385,23 @@ void SvgCanvas::text_element(const TextAt& at, const TextStyle& s, std::string_v
     raw("</text>\n");
 }
 
-// A text where a VML text box puts it: inside the box's insets, aligned,
-// the first baseline an ascent below the top inset; over the box's
+// A text in its box: aligned to the box's left edge, middle or right edge,
+// its lines centred as a block on the box's middle; over the box's
 // background.
 void SvgCanvas::box_text(const Rect& b, Align align, const TextStyle& s, std::string_view text,
                          bool markup) {
     close_group();
     background(b, s.background);
-    double x = b.left + kInsetX;
-    if (align == Align::Center) x = b.left + b.width / 2.0;
-    if (align == Align::Right) x = static_cast<double>(b.left) + b.width - kInsetX;
-    const double y = b.top + kInsetY + kAscent * s.size;
-    text_element(TextAt{x, y, align, 0, {}}, s, text, markup);
+    text_element(in_box(b, align, s, markup ? svg::line_count(text) : 1), s, text, markup);
     element_done();
+}
+
+SvgCanvas::TextAt SvgCanvas::in_box(const Rect& b, Align align, const TextStyle& s, int lines) {
+    double x = b.left;
+    if (align == Align::Center) x += b.width / 2.0;
+    if (align == Align::Right) x += b.width;
+    const double y = first_baseline(b.top + b.height / 2.0, s.size, lines);
+    return TextAt{x, y, align, 0, {}};
 }
 
 void SvgCanvas::text_box(TextRole role, const Rect& b, Align align, const TextStyle& s,
@@ -427,7 +438,7 @@ void SvgCanvas::text_along(TextRole, Point from, Point to, Align align, const Te
     double x = from.x;
     if (align == Align::Center) x += length / 2;
     if (align == Align::Right) x += length;
-    const double y = from.y + kAlongBaseline * s.size;
+    const double y = first_baseline(from.y, s.size, svg::line_count(text));
     text_element(TextAt{x, y, align, angle, from}, s, text, true);
     element_done();
 }
@@ -467,8 +478,7 @@ void SvgCanvas::value_label(const Rect& b, const TextStyle& s, const Number& num
     // The label is a group of its own, for its id, link and tooltip.
     open_group(tags, Look{{}, {}, 0, Kind::Unpainted});
     background(b, s.background);
-    const double y = b.top + kInsetY + kAscent * s.size;
-    text_element(TextAt{b.left + kInsetX, y, Align::Left, 0, {}}, s, text, false);
+    text_element(in_box(b, Align::Left, s, 1), s, text, false);
     close_group();
     element_done();
 }

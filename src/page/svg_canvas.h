@@ -123,6 +123,7 @@ private:
         int weight = 1;
         Kind kind = Kind::Shape;
     };
+    static std::string_view id_of(const Tags& tags) { return tags.helper ? std::string_view() : tags.id; }
     void enter_group(const Tags& tags, const Look& look);
     bool same_group(const Tags& tags, const Look& look) const;
     void open_group(const Tags& tags, const Look& look);
@@ -144,6 +145,8 @@ private:
                       bool markup);
     void box_text(const Rect& box, Align align, const TextStyle& style, std::string_view text,
                   bool markup);
+    // Where a text of `lines` lines stands in its box.
+    static TextAt in_box(const Rect& box, Align align, const TextStyle& style, int lines);
     void background(const Rect& box, std::string_view color);
 
     PageText& out_;

@@ -17,7 +17,7 @@ constexpr double kPi = 3.141592653589793;
 
 bool SvgCanvas::same_group(const Tags& tags, const Look& look) const {
     return group_open_ && group_kind_ == look.kind && group_weight_ == look.weight &&
-           group_fill_ == look.fill && group_stroke_ == look.stroke && group_id_ == tags.id &&
+           group_fill_ == look.fill && group_stroke_ == look.stroke && group_id_ == id_of(tags) &&
            group_link_ == tags.link && group_title_ == tags.title;
 }
 
@@ -30,7 +30,9 @@ void SvgCanvas::enter_group(const Tags& tags, const Look& look) {
 }
 
 // <a href> when the link may stand, else <g>; the id when it is still free
-// on the page; the paint; the tooltip as the group's <title>.
+// on the page (a helper element has none: the id goes to the series' own
+// element, the one that carries its tooltip); the paint; the tooltip as the
+// group's <title>.
 void SvgCanvas::open_group(const Tags& tags, const Look& look) {
     close_group();
     scratch_.clear();
@@ -42,9 +44,10 @@ void SvgCanvas::open_group(const Tags& tags, const Look& look) {
     } else {
         raw("<g");
     }
-    if (!tags.id.empty() && page_.claim(tags.id)) {
+    const std::string_view id = id_of(tags);
+    if (!id.empty() && page_.claim(id)) {
         raw(" id=\"");
-        escaped(tags.id);
+        escaped(id);
         raw("\"");
     }
     if (look.kind == Kind::Shape) {
@@ -72,7 +75,7 @@ void SvgCanvas::open_group(const Tags& tags, const Look& look) {
     group_weight_ = look.weight;
     group_fill_.assign(look.fill);
     group_stroke_.assign(look.stroke);
-    group_id_.assign(tags.id);
+    group_id_.assign(id_of(tags));
     group_link_.assign(tags.link);
     group_title_.assign(tags.title);
 }
@@ -186,10 +189,12 @@ void SvgCanvas::triangle(const std::array<Point, 3>& p, const Paint& paint, cons
     element_done();
 }
 
+// An open outline, as on a VML page: the side along the base row is filled
+// but not outlined.
 void SvgCanvas::area_segment(const std::array<Point, 4>& p, const Paint& paint,
                              const Tags& tags) {
     enter_group(tags, Look{paint.fill, paint.stroke, 1, Kind::Shape});
-    raw("<polygon points=\"");
+    raw("<polyline points=\"");
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (i > 0) raw(" ");
         num(p[i].x);

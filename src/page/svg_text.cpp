@@ -259,6 +259,19 @@ struct PlainWriter {
     }
 };
 
+// Counts the lines that hold a character.
+struct LineCounter {
+    int breaks = 0;
+    int lines = 1;
+    void span(std::string_view s) {
+        if (!s.empty()) lines = breaks + 1;
+    }
+    void code(char32_t) { lines = breaks + 1; }
+    void tag(std::string_view name, bool) {
+        if (name == "br") ++breaks;
+    }
+};
+
 // The markup as flat tspans: a tspan is opened whenever the style or the
 // baseline of the text changes, and stays open while they do not.
 class TspanWriter {
@@ -280,7 +293,6 @@ public:
 
 private:
     static constexpr int kMaxShifts = 4;
-    static constexpr double kLineHeight = 1.15;
     static constexpr double kShiftedSize = 0.8;
 
     struct Style {
@@ -447,6 +459,12 @@ void append_plain(std::string& out, std::string_view text) {
 void append_markup(std::string& out, std::string_view text, const TextFrame& frame) {
     TspanWriter w(out, frame, is_valid_utf8(text));
     walk(text, w);
+}
+
+int line_count(std::string_view text) {
+    LineCounter c;
+    walk(text, c);
+    return c.lines;
 }
 
 namespace {

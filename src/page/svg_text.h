@@ -35,7 +35,13 @@ struct TextFrame {
 };
 
 // The text with its markup as tspans, to stand inside a <text> element.
+// Each line break starts a line kLineHeight font sizes below the last.
 void append_markup(std::string& out, std::string_view text, const TextFrame& frame);
+inline constexpr double kLineHeight = 1.15;
+
+// The number of lines the text's markup shows: one more than the line
+// breaks before its last character (at least 1).
+int line_count(std::string_view text);
 
 // The link escaped for a "..." attribute value, its references resolved,
 // when it may stand as a link: an http, https or mailto address or a

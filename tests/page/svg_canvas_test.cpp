@@ -1,7 +1,8 @@
 // The SVG canvas: every drawing call against the elements it writes,
-// worked out by hand (a VML text box's insets are 9.6 and 4.8 pixels, the
-// first baseline 0.9 font sizes below the top inset), the groups that
-// share ids, links and tooltips, and hostile inputs.
+// worked out by hand (a text starts at its box's left edge, middle or right
+// edge, its lines centred as a block on the box's middle, 1.15 font sizes
+// apart, a line's baseline 0.35 font sizes below the line's middle), the
+// groups that share ids, links and tooltips, and hostile inputs.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -170,31 +171,45 @@ TEST(SvgCanvas, RulesAndLinesShareOnePathPerLook) {
     });
 }
 
-TEST(SvgCanvas, TextsWhereVmlTextBoxesPutThem) {
+TEST(SvgCanvas, TextsCentredInTheirBoxes) {
     const std::string font = " font-family=\"Arial\" font-size=\"10\" fill=\"blue\"";
     check({
-        {"centred title: the middle of the box, baseline 4.8 + 0.9 x 14 below the top",
+        {"centred title: x 5 + 390 / 2, baseline 10 + 21 / 2 + 0.35 x 14",
          [](Canvas& c) { c.text_box(TextRole::Title, {5, 10, 390, 21}, Align::Center, kStyle, "Hi"); },
-         "<text x=\"200\" y=\"27.4\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
+         "<text x=\"200\" y=\"25.4\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
          "font-style=\"italic\" fill=\"blue\" text-anchor=\"middle\">Hi</text>\n"},
-        {"right-aligned caption on its background, markup as tspans",
+        {"right-aligned caption on its background, two lines centred as a block: "
+         "baseline 10 - 11.5 / 2 + 3.5 = 7.75, the next 11.5 lower",
          [](Canvas& c) {
              c.text_box(TextRole::XCaption, {0, 0, 100, 20}, Align::Right, kOnGrey, "a<br>b");
          },
-         "<rect x=\"0\" y=\"0\" width=\"100\" height=\"20\" fill=\"grey\"/>\n<text x=\"90.4\" "
-         "y=\"13.8\"" + font + " text-anchor=\"end\">a<tspan x=\"90.4\" dy=\"11.5\">b</tspan></text>\n"},
-        {"category and legend labels stand at the left inset whatever the alignment",
+         "<rect x=\"0\" y=\"0\" width=\"100\" height=\"20\" fill=\"grey\"/>\n<text x=\"100\" "
+         "y=\"7.8\"" + font + " text-anchor=\"end\">a<tspan x=\"100\" dy=\"11.5\">b</tspan></text>\n"},
+        {"a line break after the last character adds no line",
+         [](Canvas& c) {
+             c.text_box(TextRole::XCaption, {0, 0, 100, 20}, Align::Left, kStyle, "a<br><b></b>");
+         },
+         "<text x=\"0\" y=\"14.9\" font-family=\"Arial\" font-size=\"14\" font-weight=\"bold\" "
+         "font-style=\"italic\" fill=\"blue\">a</text>\n"},
+        {"category and legend labels start at the box's left edge whatever the alignment: "
+         "baseline 12 / 2 + 3.5",
          [](Canvas& c) {
              c.text_box(TextRole::CategoryLabel, {20, 0, 30, 12}, Align::Center, kOnGrey, "Mon");
          },
          "<rect x=\"20\" y=\"0\" width=\"30\" height=\"12\" fill=\"grey\"/>\n"
-         "<text x=\"29.6\" y=\"13.8\"" + font + ">Mon</text>\n"},
+         "<text x=\"20\" y=\"9.5\"" + font + ">Mon</text>\n"},
         {"text along a level line over its stripe: centred on the line",
          [](Canvas& c) {
              c.text_along(TextRole::CategoryLabel, {10, 50}, {110, 50}, Align::Left, kOnGrey, "x");
          },
          "<line x1=\"10\" y1=\"50\" x2=\"110\" y2=\"50\" stroke=\"grey\" stroke-width=\"12\"/>\n"
          "<text x=\"10\" y=\"53.5\"" + font + ">x</text>\n"},
+        {"two lines along a line: centred on it as a block, 50 - 5.75 + 3.5",
+         [](Canvas& c) {
+             c.text_along(TextRole::CategoryLabel, {10, 50}, {110, 50}, Align::Left,
+                          TextStyle{"normal", "normal", 10, "Arial", "blue", ""}, "x<br>y");
+         },
+         "<text x=\"10\" y=\"47.8\"" + font + ">x<tspan x=\"10\" dy=\"11.5\">y</tspan></text>\n"},
         {"text reading upward, centred: laid out level, turned about its start",
          [](Canvas& c) {
              c.text_along(TextRole::YCaption, {20, 200}, {20, 100}, Align::Center, kStyle, "up");
@@ -209,21 +224,22 @@ TEST(SvgCanvas, TextsWhereVmlTextBoxesPutThem) {
          },
          "<text x=\"50\" y=\"3.5\" transform=\"rotate(53.13 0 0)\"" + font +
              " text-anchor=\"end\">d</text>\n"},
-        {"scale labels: whole numbers rounded half away from zero, or fixed decimals",
+        {"scale labels: whole numbers rounded half away from zero, or fixed decimals; "
+         "right-aligned at the box's right edge, left-aligned at its left edge",
          [](Canvas& c) {
              c.scale_label({0, 0, 50, 12}, Align::Right, kOnGrey, Number{-12.5f, 0, 0});
              c.scale_label({0, 0, 50, 12}, Align::Left, TextStyle{"normal", "normal", 10, "Arial", "blue", ""},
                            Number{3.14159f, 2, 6});
          },
-         "<rect x=\"0\" y=\"0\" width=\"50\" height=\"12\" fill=\"grey\"/>\n<text x=\"40.4\" "
-         "y=\"13.8\"" + font + " text-anchor=\"end\">-13</text>\n<text x=\"9.6\" y=\"13.8\"" + font +
+         "<rect x=\"0\" y=\"0\" width=\"50\" height=\"12\" fill=\"grey\"/>\n<text x=\"50\" "
+         "y=\"9.5\"" + font + " text-anchor=\"end\">-13</text>\n<text x=\"0\" y=\"9.5\"" + font +
              ">3.14</text>\n"},
         {"value label in a group of its own for its id, link and tooltip",
          [](Canvas& c) {
              c.value_label({0, 0, 50, 12}, TextStyle{"normal", "normal", 10, "Arial", "blue", ""},
                            Number{7, 0, 0}, Tags{"v", "", "t"});
          },
-         "<g id=\"v\"><title>t</title>\n<text x=\"9.6\" y=\"13.8\"" + font + ">7</text>\n</g>\n"},
+         "<g id=\"v\"><title>t</title>\n<text x=\"0\" y=\"9.5\"" + font + ">7</text>\n</g>\n"},
     });
 }
 
@@ -243,14 +259,15 @@ TEST(SvgCanvas, SeriesShapes) {
          [&](Canvas& c) { c.oval({0, 0, 9, 9}, paint, none); c.oval({0, 0, 10, 6}, paint, none); },
          group + "<circle cx=\"4.5\" cy=\"4.5\" r=\"4.5\"/>\n"
                  "<ellipse cx=\"5\" cy=\"3\" rx=\"5\" ry=\"3\"/>\n"},
-        {"triangle and area quadrilateral as polygons",
+        {"a triangle as a polygon, an area quadrilateral as a filled polyline left open "
+         "along its base",
          [&](Canvas& c) {
              c.triangle({Point{5, 0}, Point{0, 8}, Point{10, 8}}, paint, none);
              c.area_segment({Point{0, 50}, Point{0, 10}, Point{20, 30}, Point{20, 50}},
                             Paint{"yellow", "black", {}}, none);
          },
          group + "<polygon points=\"5,0 0,8 10,8\"/>\n</g>\n<g fill=\"yellow\" stroke=\"black\">\n"
-                 "<polygon points=\"0,50 0,10 20,30 20,50\"/>\n"},
+                 "<polyline points=\"0,50 0,10 20,30 20,50\"/>\n"},
     });
 }
 
@@ -330,6 +347,44 @@ TEST(SvgCanvas, IdsStayUniqueAcrossTheChartsOfAPage) {
     shared.reset("q.htm");   // a new page uses them afresh
     EXPECT_TRUE(shared.claim("a"));
     EXPECT_EQ(shared.claim_block_number(), 1);
+}
+
+// A thick line's joints come before its segments; the id belongs to the
+// segments, which carry the tooltip, whichever comes first.
+TEST(SvgCanvas, TheSeriesIdGoesToTheSeriesElementNotToItsHelpers) {
+    const Tags joint{"s1", "", "", true};
+    const Tags segments{"s1", "", "Lisbon"};
+    const Paint round{"red", "red", 1};
+    check({
+        {"joints first: a group of their own without the id, the line takes it",
+         [&](Canvas& c) {
+             c.oval({8, 8, 4, 4}, round, joint);
+             c.line({0, 0}, {10, 10}, 2, "red", segments);
+             c.line({10, 10}, {20, 0}, 2, "red", segments);
+             c.oval({18, 18, 4, 4}, round, joint);
+         },
+         "<g fill=\"red\" stroke=\"red\">\n<circle cx=\"10\" cy=\"10\" r=\"2\"/>\n</g>\n"
+         "<g id=\"s1\"" + kLines +
+             "<title>Lisbon</title>\n<path d=\"M0 0L10 10 20 0\"/>\n</g>\n"
+             "<g fill=\"red\" stroke=\"red\">\n<circle cx=\"20\" cy=\"20\" r=\"2\"/>\n"},
+        {"a helper keeps its link",
+         [&](Canvas& c) { c.oval({0, 0, 4, 4}, round, Tags{"s1", "a.htm", "", true}); },
+         "<a href=\"a.htm\" fill=\"red\" stroke=\"red\">\n<circle cx=\"2\" cy=\"2\" r=\"2\"/>\n"},
+    });
+    // A series without a tooltip: its own element still takes the id.
+    PageText page;
+    SvgPage shared("p.htm");
+    {
+        SvgCanvas c(page, shared);
+        c.oval({8, 8, 4, 4}, round, Tags{"s2", "", "", true});
+        c.line({0, 0}, {10, 10}, 6, "red", Tags{"s2", "", ""});
+    }
+    const std::string_view out = page.view();
+    const std::size_t id = out.find("id=\"s2\"");
+    ASSERT_NE(id, std::string_view::npos);
+    EXPECT_EQ(id, out.rfind("id=\"s2\""));
+    EXPECT_GT(id, out.find("<circle"));
+    EXPECT_LT(id, out.find("<path"));
 }
 
 TEST(SvgCanvas, AGrownPageIsHandedOn) {

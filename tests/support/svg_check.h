@@ -14,7 +14,7 @@ namespace qp::test {
 inline std::string svg_markup_fault(std::string_view page) {
     static const std::set<std::string, std::less<>> kElements = {
         "div", "svg", "title", "desc", "g", "a", "path", "rect", "circle",
-        "ellipse", "polygon", "line", "text", "tspan"};
+        "ellipse", "polygon", "polyline", "line", "text", "tspan"};
     static const std::set<std::string, std::less<>> kAttributes = {
         "style", "id", "xmlns", "width", "height", "viewBox", "role", "aria-labelledby",
         "shape-rendering", "overflow", "href", "fill", "stroke", "stroke-width",

@@ -3,7 +3,7 @@
 //
 //   node screenshot.js OUTDIR PAGE.htm...     writes OUTDIR/PAGE.png
 //
-// A page is laid out 800 pixels wide (wider when its content is) and shot
+// A page is laid out 640 pixels wide (wider when its content is) and shot
 // whole.  Fails when the browser reports an error while loading a page.
 const fs = require('fs');
 const path = require('path');
@@ -27,7 +27,7 @@ async function main([outDir, ...pages]) {
         status = 1;
       }
       const png = path.join(outDir, `${path.basename(file).replace(/\.[^.]*$/, '')}.png`);
-      const size = await page.screenshot(png);
+      const size = await page.screenshot(png, 640);
       console.log(`${png} (${size.width}x${size.height})`);
     }
   } finally {
