@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the gallery: every chart description named in examples.qpj, into
-# examples/out/ (pages and the run log qplotlog.htm).  Builds nothing.
+# examples/out/ (pages, the run log qplotlog.htm, the console in console.txt
+# and standard error in errors.txt).  Builds nothing.
 #
 #   examples/render.sh path/to/qplot
 #   examples/render.sh --svg path/to/qplot
@@ -36,7 +37,7 @@ fi
 rm -rf "${here:?}/$outdir"
 mkdir -p "$here/$outdir"
 cd "$here/$outdir" || exit 1
-"$qplot" "${flags[@]}" ../examples.qpj >console.txt
+"$qplot" "${flags[@]}" ../examples.qpj >console.txt 2>errors.txt
 rc=$?
 
 status=0
