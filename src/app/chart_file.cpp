@@ -231,12 +231,13 @@ void ChartFile::end_chart() {
 // The page text is handed to the file whenever it has grown past a
 // megabyte, so that a chart of any size is drawn in bounded memory.
 void ChartFile::draw_chart() {
+    const LayoutPolicy policy = options_.tidy ? LayoutPolicy::Tidy : LayoutPolicy::Specified;
     if (options_.format == PageFormat::Svg) {
         SvgCanvas canvas(page_.text(), svg_page_, [this] { page_.flush(); });
-        render_chart(st_, run_, canvas);
+        render_chart(st_, run_, canvas, policy);
     } else {
         VmlCanvas canvas(page_.text(), [this] { page_.flush(); });
-        render_chart(st_, run_, canvas);
+        render_chart(st_, run_, canvas, policy);
     }
 }
 

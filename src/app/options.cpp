@@ -4,7 +4,7 @@ namespace qp {
 
 namespace {
 
-constexpr std::string_view kKnown = "--help, -h, --version, --svg, --check, --strict, --";
+constexpr std::string_view kKnown = "--help, -h, --version, --svg, --check, --strict, --tidy, --";
 
 }  // namespace
 
@@ -26,6 +26,8 @@ Options parse_options(const std::vector<std::string>& args) {
             options.check = true;
         } else if (arg == "--strict") {
             options.strict = true;
+        } else if (arg == "--tidy") {
+            options.tidy = true;
         } else if (options.unknown.empty()) {
             options.unknown = arg;
         }
@@ -48,6 +50,8 @@ std::string_view usage_text() {
            "               (without it pages use VML, which only old browsers show)\n"
            "  --check      read and check every chart, write the run log, no pages\n"
            "  --strict     exit code 1 also for skipped files and pages not written\n"
+           "  --tidy       charts laid out to read well: round scale steps, nothing\n"
+           "               outside the plot, no overlapping labels (same records)\n"
            "  /?           the original two-page help text\n"
            "\n"
            "Errors are also written to standard error as FILE:LINE:COLUMN: MESSAGE.\n"

@@ -145,10 +145,10 @@ void draw_chart(const ChartState& st, const Layout& lay, Canvas& out) {
     paint_legend(st, lay, out);
 }
 
-void render_chart(const ChartState& st, RunContext& run, Canvas& out) {
+void render_chart(const ChartState& st, RunContext& run, Canvas& out, LayoutPolicy policy) {
     if (!write_heading(st, run, out)) return;
     out.describe(summarize_chart(st));
-    draw_chart(st, lay_out(st), out);
+    draw_chart(st, lay_out(st, policy), out);
 }
 
 }  // namespace qp

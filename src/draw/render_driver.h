@@ -12,9 +12,10 @@ namespace qp {
 // Reads the chart and the layout only.
 void draw_chart(const ChartState& st, const Layout& layout, Canvas& out);
 
-// Draws the page heading (or copies the heading file), then lays out and
-// draws the chart.  Sets run.file_error and draws nothing when the heading
-// file is missing.
-void render_chart(const ChartState& st, RunContext& run, Canvas& out);
+// Draws the page heading (or copies the heading file), then lays out the
+// chart by the given rules and draws it.  Sets run.file_error and draws
+// nothing when the heading file is missing.
+void render_chart(const ChartState& st, RunContext& run, Canvas& out,
+                  LayoutPolicy policy = LayoutPolicy::Specified);
 
 }  // namespace qp

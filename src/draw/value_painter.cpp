@@ -50,12 +50,13 @@ void paint_value_series(const ChartState& st, const Layout& lay, Canvas& out, in
     const SeriesRecord& rec = table.rec[s];
     const int last = last_position(rec);
     const XMapping x_of(lay);
+    const int offset = lay.bars(axis).value_offset(s);
     const YMapping y_of(lay, scale);
     for (int k = 0; k <= last; ++k) {
         if (!value_present(table, s, k)) continue;
         const float v = table.val[s][k];
         draw_value_label(out, scale,
-                         ValueLabel{{x_of(k), y_of(v)}, base_row, rec.width, rec.color1, rec.color2, v,
+                         ValueLabel{{px_sum(x_of(k), offset), y_of(v)}, base_row, rec.width, rec.color1, rec.color2, v,
                                     Tags{rec.id, rec.url, rec.text}});
     }
 }

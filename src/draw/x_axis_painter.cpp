@@ -115,7 +115,8 @@ void paint_x_axis(const ChartState& st, const Layout& lay, Canvas& out) {
 
     const long long count = std::min(static_cast<long long>(st.x.Xi),
                                      static_cast<long long>(st.X.size()));
-    for (long long i = 0; i < count; ++i) {
+    const long long every = std::max(lay.x.label_every, 1);
+    for (long long i = 0; i < count; i += every) {
         const std::string_view label = label_at(st, i);
         if (label.empty() || label.front() == '|') continue;
         write_label(st, lay, out, i, label, tx);

@@ -131,12 +131,17 @@ void walk(Walk w, Emit emit) {
     }
 }
 
-// How far a walk may go: half a step beyond the scale's end.
-double upper_limit(const Scale& scale, float step) {
-    return static_cast<double>(scale.max) + static_cast<double>(step) / 2.0;
+// Where the walks start: the crossing value, or the layout's origin.
+float walk_origin(const ScaleRef& axis) {
+    return axis.at.origin_moved ? axis.at.origin : axis.scale.xlocate;
 }
-double lower_limit(const Scale& scale, float step) {
-    return static_cast<double>(scale.min) - static_cast<double>(step) / 2.0;
+
+// How far a walk may go: the layout's reach (in steps) beyond the scale's end.
+double upper_limit(const ScaleRef& axis, float step) {
+    return static_cast<double>(axis.scale.max) + static_cast<double>(step) * axis.at.reach;
+}
+double lower_limit(const ScaleRef& axis, float step) {
+    return static_cast<double>(axis.scale.min) - static_cast<double>(step) * axis.at.reach;
 }
 
 void write_ticks(Canvas& out, const ScaleRef& axis, const ScaleSide& side, float r0, float ppu) {
@@ -152,19 +157,22 @@ void write_ticks(Canvas& out, const ScaleRef& axis, const ScaleSide& side, float
     };
     const auto major_line = line(side.major_x1, side.major_x2);
     const auto minor_line = line(side.minor_x1, side.minor_x2);
-    const bool up_from_next = side.skip_crossing;
-    const bool down_from_next = !side.ticks_down_from_crossing;
-    const float start = scale.xlocate;
+    // Walks start at the layout's origin; away from the crossing the
+    // origin's tick is drawn by the upward walk.
+    const bool at_crossing = !axis.at.origin_moved;
+    const bool up_from_next = side.skip_crossing && at_crossing;
+    const bool down_from_next = !side.ticks_down_from_crossing || !at_crossing;
+    const float start = walk_origin(axis);
 
-    walk(Walk{start, r0, up_from_next, true, step, major, upper_limit(scale, step)}, major_line);
+    walk(Walk{start, r0, up_from_next, true, step, major, upper_limit(axis, step)}, major_line);
     if (scale.substep != 0) {
-        walk(Walk{start, r0, up_from_next, true, scale.substep, minor, upper_limit(scale, scale.substep)},
+        walk(Walk{start, r0, up_from_next, true, scale.substep, minor, upper_limit(axis, scale.substep)},
              minor_line);
     }
-    walk(Walk{start, r0, down_from_next, false, step, major, lower_limit(scale, step)}, major_line);
+    walk(Walk{start, r0, down_from_next, false, step, major, lower_limit(axis, step)}, major_line);
     if (scale.substep != 0) {
         walk(Walk{start, r0, down_from_next, false, scale.substep, minor,
-                  lower_limit(scale, scale.substep)},
+                  lower_limit(axis, scale.substep)},
              minor_line);
     }
 }
@@ -228,9 +236,9 @@ int decimal_length(int n) {
 void write_labels(Canvas& out, const ScaleRef& axis, const ScaleSide& side, float r0, float ppu) {
     const Scale& scale = axis.scale;
     const float step = axis.at.step;
-    // D decimals as the step was written; I integer places for the widest
+    // D decimals as the layout gives them; I integer places for the widest
     // end of the scale, a minus sign counted.
-    const int decimals = static_cast<int>(scale.sstep.size());
+    const int decimals = axis.at.decimals;
     int places = std::max(decimal_length(round_to_int(scale.max)),
                           decimal_length(round_to_int(scale.min)));
     if (places == 1 && scale.min < 0) places = 2;
@@ -246,10 +254,12 @@ void write_labels(Canvas& out, const ScaleRef& axis, const ScaleSide& side, floa
     const float major = as_single(static_cast<double>(ppu) * step);
     // The label tops walk in single precision like the rows they follow.
     const float top0 = as_single(static_cast<double>(r0) - scale.size * kLineHeight / 2);
-    // The crossing value is always labelled.
-    label(top0, scale.xlocate);
-    walk(Walk{scale.xlocate, top0, true, true, step, major, upper_limit(scale, step)}, label);
-    walk(Walk{scale.xlocate, top0, true, false, step, major, lower_limit(scale, step)}, label);
+    // The origin of the walks (the crossing value, unless the layout moves
+    // it onto a step) is always labelled.
+    const float origin = walk_origin(axis);
+    label(top0, origin);
+    walk(Walk{origin, top0, true, true, step, major, upper_limit(axis, step)}, label);
+    walk(Walk{origin, top0, true, false, step, major, lower_limit(axis, step)}, label);
 }
 
 }  // namespace
@@ -258,12 +268,16 @@ void paint_y_axis(const ChartState& st, const Layout& lay, Canvas& out, int numb
     const ScaleRef axis{number, st.scale(number), lay.y(number)};
     const Scale& scale = axis.scale;
     const ScaleSide side = side_of(st, lay, axis);
-    const float r0 = as_single(axis.at.xrow);
     // A scale of zero width has no pixels per unit (everything on it sits
     // at its crossing row).
     const double range =
         std::fabs(static_cast<double>(scale.max) - static_cast<double>(scale.min));
     const float ppu = range == 0 ? 0.0f : as_single(lay.plot.height / range);
+    // The walks' first row: the crossing row, or the origin's row.
+    const float r0 = !axis.at.origin_moved
+                         ? as_single(axis.at.xrow)
+                         : as_single(axis.at.xrow - (static_cast<double>(axis.at.origin) - scale.xlocate) *
+                                                        static_cast<double>(ppu));
 
     if (axis.at.pstep == 1) {
         if (side.calls_x_axis) paint_x_axis(st, lay, out);

@@ -165,6 +165,8 @@ void complete_legend(ChartState& st) {
     // Position: in the page flow the legend starts under the chart at its
     // left edge; a placed chart gets its legend just right of the area, level
     // with the top of the plot rectangle.
+    st.legend.Lplace_fitted = st.area.Atop != -1 && st.legend.Lleft == -1 && st.legend.Ltop == -1;
+    st.legend.Lwidth_fitted = st.legend.Lwidth == 0;
     if (st.area.Atop == -1) {
         if (st.legend.Lleft == -1) st.legend.Lleft = st.area.Aleft;
     } else {

@@ -1,13 +1,15 @@
 // The layout of a completed chart, worked out in the order the drawing
 // relies on: the frame (the area inset by a wide border), margins that
-// fit, the scale steps (from the fitted plot height), the pies, the plot
-// edges and crossing rows, the category pitch, the bar widths and the
-// legend.
+// fit, the legend, the scale steps (from the fitted plot height), the
+// pies, the plot edges and crossing rows, the category pitch and the bar
+// widths.  The tidy rules (layout/tidy_layout.h) take part where the
+// policy asks for them.
 #include "layout/layout.h"
 
 #include <cctype>
 #include <cmath>
 
+#include "layout/tidy_layout.h"
 #include "model/pixel_math.h"
 
 namespace qp {
@@ -70,7 +72,10 @@ PlotLayout plot_edges(const FrameLayout& f) {
 // 40 pixels, whole when it is above 1.  Plots of 40 pixels or less keep
 // their scales without a step.
 ScaleLayout scale_step(const Scale& scale, int h) {
-    ScaleLayout s{scale.pstep, scale.step, 0};
+    ScaleLayout s;
+    s.pstep = scale.pstep;
+    s.step = scale.step;
+    s.decimals = static_cast<int>(scale.sstep.size());
     if (!(scale.pstep == -1 || (scale.pstep == 1 && scale.step == 0)) || h <= 40) return s;
     // The step is held in single precision; it is formed in double.
     const double range = static_cast<double>(scale.max) - static_cast<double>(scale.min);
@@ -115,12 +120,14 @@ BarLayout bars(const SeriesTable& table, const CategoryLayout& x) {
     if (table.kolR1 == 0) return {};
     const double share = table.intR1 / 100.0 + table.kolR1;
     if (share == 0) return {};
-    return BarLayout{truncate_to_int(static_cast<double>(x.Xstepr) / share)};
+    BarLayout b;
+    b.Rwidth = truncate_to_int(static_cast<double>(x.Xstepr) / share);
+    return b;
 }
 
 // The pie survey: the first P series fixes the start angle and the
 // arrangement; the longest one gives the number of pies.
-PieLayout lay_out_pie_series(const ChartState& st, const FrameLayout& frame) {
+PieLayout lay_out_pie_series(const ChartState& st, const FrameLayout& frame, LayoutPolicy policy) {
     PieLayout pies;
     int count = 0;
     for (int number = 1; number <= 2; ++number) {
@@ -139,7 +146,9 @@ PieLayout lay_out_pie_series(const ChartState& st, const FrameLayout& frame) {
             count = std::max(count, last_position(rec) + 1);
         }
     }
-    if (pies.series != 0) pies.boxes = lay_out_pies(st, frame, count, pies.arrangement);
+    if (pies.series == 0) return pies;
+    pies.boxes = policy == LayoutPolicy::Tidy ? tidy_pie_grid(st, frame, count, pies.arrangement)
+                                              : lay_out_pies(st, frame, count, pies.arrangement);
     return pies;
 }
 
@@ -152,22 +161,37 @@ bool category_axis_drawn(const ChartState& st, const Layout& layout) {
     return layout.y1.pstep == 1;
 }
 
-Layout lay_out(const ChartState& st) {
+Layout lay_out(const ChartState& st, LayoutPolicy policy) {
+    const bool tidy = policy == LayoutPolicy::Tidy;
     Layout lay;
     lay.frame = lay_out_frame(st);
+    lay.legend = lay_out_legend(st, policy);
+    if (tidy) {
+        room_for_captions(st, lay.frame);
+        place_legend_inside(st, lay.frame, lay.legend);
+    }
     lay.plot = plot_edges(lay.frame);
-    lay.y1 = scale_step(st.y1, lay.plot.height);
-    lay.y2 = scale_step(st.y2, lay.plot.height);
-    lay.pies = lay_out_pie_series(st, lay.frame);
+    const int h = lay.plot.height;
+    lay.y1 = tidy ? tidy_scale_step(st.y1, h) : scale_step(st.y1, h);
+    lay.y2 = tidy ? tidy_scale_step(st.y2, h) : scale_step(st.y2, h);
+    lay.pies = lay_out_pie_series(st, lay.frame, policy);
     lay.pies_only = lay.pies.series == st.koldata;
     lay.y1.xrow = crossing_row(lay.frame, lay.plot, st.y1);
     lay.y2.xrow = crossing_row(lay.frame, lay.plot, st.y2);
+    if (tidy) {
+        start_walks_on_steps(st.y1, lay.y1);
+        start_walks_on_steps(st.y2, lay.y2);
+    }
     if (category_axis_drawn(st, lay)) {
         lay.x = categories(st, lay.plot);
         lay.bars1 = bars(st.d1, lay.x);
         lay.bars2 = bars(st.d2, lay.x);
+        if (tidy) {
+            lay.x.label_every = category_label_every(st, lay.x);
+            lay.bars1.value_offsets = value_offsets_over_bars(st.d1, lay.bars1);
+            lay.bars2.value_offsets = value_offsets_over_bars(st.d2, lay.bars2);
+        }
     }
-    lay.legend = lay_out_legend(st);
     return lay;
 }
 

@@ -50,29 +50,50 @@ struct PlotLayout {
     bool operator==(const PlotLayout&) const = default;
 };
 
+// Which rules lay a chart out: the specified ones, or the tidy ones that
+// keep every text readable (round steps, nothing outside the plot, no
+// overlapping labels).  Both read the same chart.
+enum class LayoutPolicy { Specified, Tidy };
+
 // A value scale's step (the one given, or one of about 40 pixels filled
-// in) and the row at which the X axis crosses it.
+// in), the decimals of its labels, how far its walks may pass the scale's
+// ends (in steps), the row at which the X axis crosses it, and where the
+// walks of ticks and labels start: the crossing value, unless the origin
+// is moved onto a step.
 struct ScaleLayout {
     int pstep = -1;
     float step = 0;
     int xrow = 0;
+    int decimals = 0;
+    double reach = 0.5;
+    bool origin_moved = false;
+    float origin = 0;
     bool operator==(const ScaleLayout&) const = default;
 };
 
 // The category pitch: the slot width, the distance between two labels and
 // the offset of a label in its slot.  All three are 0 when the category
 // axis is not drawn, so that every position then lands on the plot's left
-// edge.
+// edge.  Every `label_every`-th label is written (from the first); every
+// tick is drawn.
 struct CategoryLayout {
     float Xstepr = 0;
     float Xstepm = 0;
     float dXstepm = 0;
+    int label_every = 1;
     bool operator==(const CategoryLayout&) const = default;
 };
 
-// The width of one bar of an axis (0 when the axis has no bars).
+// The width of one bar of an axis (0 when the axis has no bars), and the
+// horizontal offset of each value series' labels from their category, by
+// the series' index in the axis's table (none listed: 0).
 struct BarLayout {
     int Rwidth = 0;
+    std::vector<int> value_offsets;
+    int value_offset(int s) const {
+        return s >= 0 && s < static_cast<int>(value_offsets.size())
+                   ? value_offsets[static_cast<std::size_t>(s)] : 0;
+    }
     bool operator==(const BarLayout&) const = default;
 };
 
@@ -134,13 +155,13 @@ struct Layout {
 
 // The layout of a completed chart.  Reads the chart only; the same chart
 // always gives the same layout.
-Layout lay_out(const ChartState& completed);
+Layout lay_out(const ChartState& completed, LayoutPolicy policy = LayoutPolicy::Specified);
 
 // True when the category axis is drawn: a scale that the chart draws has
 // a step (the Y1 scale stands in when the chart draws none).
 bool category_axis_drawn(const ChartState& st, const Layout& layout);
 
 // The legend's part of the layout (in layout/legend_layout.cpp).
-LegendLayout lay_out_legend(const ChartState& st);
+LegendLayout lay_out_legend(const ChartState& st, LayoutPolicy policy = LayoutPolicy::Specified);
 
 }  // namespace qp

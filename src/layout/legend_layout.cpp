@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "layout/layout.h"
+#include "layout/tidy_layout.h"
 #include "model/pixel_math.h"
 
 namespace qp {
@@ -31,7 +32,7 @@ std::vector<LegendEntry> legend_entries(const ChartState& st) {
 
 }  // namespace
 
-LegendLayout lay_out_legend(const ChartState& st) {
+LegendLayout lay_out_legend(const ChartState& st, LayoutPolicy policy) {
     const Legend& legend = st.legend;
     LegendLayout l;
     l.shown = legend.Lgnum != 0 && legend.Lp == 1;
@@ -46,20 +47,22 @@ LegendLayout lay_out_legend(const ChartState& st) {
     for (char& c : l.background) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     l.transparent = l.background == "transparent";
 
-    // The cells start inside a border wider than 1 pixel, drawn or not.
-    l.cells = Box{0, 0, legend.Lwidth, legend.Lheight};
-    if (legend.Lbwidth > 1) {
-        const long long b = legend.Lbwidth;
-        l.cells = Box{clamp_to_int(b), clamp_to_int(b), clamp_to_int(legend.Lwidth - 2 * b),
-                      clamp_to_int(legend.Lheight - 2 * b)};
-    }
     l.cols = std::max(legend.Lcols, 1);
     l.rows = std::max(legend.Lrows, 1);
+    l.entries = legend_entries(st);
+    if (policy == LayoutPolicy::Tidy) l.width = tidy_legend_width(st, l);
+
+    // The cells start inside a border wider than 1 pixel, drawn or not.
+    l.cells = Box{0, 0, l.width, legend.Lheight};
+    if (legend.Lbwidth > 1) {
+        const long long b = legend.Lbwidth;
+        l.cells = Box{clamp_to_int(b), clamp_to_int(b), clamp_to_int(l.width - 2 * b),
+                      clamp_to_int(legend.Lheight - 2 * b)};
+    }
     // The cell size is held in single precision; positions within the
     // cells are formed from it in double.
     l.cw = as_single(static_cast<double>(l.cells.width) / l.cols);
     l.ch = as_single(static_cast<double>(l.cells.height) / l.rows);
-    l.entries = legend_entries(st);
     return l;
 }
 

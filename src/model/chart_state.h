@@ -139,6 +139,10 @@ struct Legend {
     int Lround = -1;
     int Lgnum = 0;
     int Lmaxtext = 0;
+    // Set by the legend completion: the width was filled in; the place
+    // beside a placed chart (left and top) was filled in.
+    bool Lwidth_fitted = false;
+    bool Lplace_fitted = false;
 };
 
 // The category axis (X) without its label table.
