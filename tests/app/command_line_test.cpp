@@ -62,6 +62,32 @@ TEST(CommandLine, CheckWritesTheSameLogAndConsoleButNoPage) {
     EXPECT_EQ(faulty.fs.files.count("b.htm"), 0u);
 }
 
+TEST(CommandLine, TidyChangesTheChartsLayoutOnlyInBothFormats) {
+    // A scale from 0 to 1.6 over 160 rows: the specified step 0.4 is
+    // written without decimals, the tidy step 0.5 with one.
+    const std::string chart = "AREA;0;0;300;200;white;c;;c.htm;;\nY1;1;black;0;;;;0;11;;;;;;\n"
+                              "D1;L1;2;red;;Sales;;0.4;1.1;1.6;\n";
+    for (const bool svg : {false, true}) {
+        Session plain;
+        Session tidy;
+        plain.fs.files["a.csv"] = tidy.fs.files["a.csv"] = chart;
+        std::vector<std::string> args{"a.csv"};
+        if (svg) args.push_back("--svg");
+        EXPECT_EQ(plain.run(args), 0);
+        args.push_back("--tidy");
+        EXPECT_EQ(tidy.run(args), 0);
+        EXPECT_EQ(tidy.console.str(), plain.console.str());
+        EXPECT_EQ(tidy.log().substr(tidy.log().find("<br>")),
+                  plain.log().substr(plain.log().find("<br>")));   // all but the command
+        const std::string before = plain.fs.files["c.htm"];
+        const std::string after = tidy.fs.files["c.htm"];
+        const std::string open = svg ? ">" : "<v:textbox/>";
+        EXPECT_NE(before.find(open + "1<"), std::string::npos);
+        EXPECT_EQ(before.find(open + "1.5<"), std::string::npos);
+        EXPECT_NE(after.find(open + "1.5<"), std::string::npos);
+    }
+}
+
 TEST(CommandLine, StrictFailsOnEverySkippedFileAndLostPage) {
     struct Case {
         const char* what;
