@@ -6,37 +6,48 @@
 # shows them all.  Installs Chromium through tools/setup-browser.sh when it
 # is missing.  Look at every picture before committing them.
 #
-#   examples/gallery.sh path/to/qplot
+#   examples/gallery.sh [--tidy] path/to/qplot
+#
+# With --tidy the charts get the tidy layout (qplot --tidy), rendered into
+# examples/out-svg-tidy/ and pictured into docs/gallery-tidy/.
 set -euo pipefail
+tidy=()
+suffix=
+if [ $# -eq 2 ] && [ "$1" = "--tidy" ]; then
+  tidy=(--tidy)
+  suffix=-tidy
+  shift
+fi
 if [ $# -ne 1 ]; then
-  echo "usage: $0 path/to/qplot" >&2
+  echo "usage: $0 [--tidy] path/to/qplot" >&2
   exit 2
 fi
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
-gallery="$root/docs/gallery"
+gallery="$root/docs/gallery$suffix"
+pages_dir="$here/out-svg$suffix"
 
 "$root/tools/setup-browser.sh"
 # errors.csv fails on purpose; render.sh tells any other failure.
-"$here/render.sh" --svg "$1"
+"$here/render.sh" --svg "${tidy[@]}" "$1"
 
 # Every page of the examples but the error page, in the job's order.
 pages=()
 while IFS= read -r page; do
   [ "$page" = errors ] || pages+=("$page")
-done < <(sed -n 's/^<li><a href="\([^"]*\)\.htm">.*/\1/p' "$here/out-svg/index.html")
+done < <(sed -n 's/^<li><a href="\([^"]*\)\.htm">.*/\1/p' "$pages_dir/index.html")
 
 rm -f "$gallery"/*.png
 mkdir -p "$gallery"
 files=()
-for page in "${pages[@]}"; do files+=("$here/out-svg/$page.htm"); done
+for page in "${pages[@]}"; do files+=("$pages_dir/$page.htm"); done
 node "$root/tools/browser/screenshot.js" "$gallery" "${files[@]}"
 
 {
-  echo "# Gallery"
+  echo "# Gallery${suffix:+ (tidy layout)}"
   echo
-  echo "The examples' pages (\`examples/*.csv\`) with SVG charts, as headless"
-  echo "Chromium shows them; \`examples/gallery.sh path/to/qplot\` makes these pictures."
+  echo "The examples' pages (\`examples/*.csv\`) with SVG charts${suffix:+ laid out with \`--tidy\`}, as headless"
+  echo "Chromium shows them; \`examples/gallery.sh ${tidy[*]:+--tidy }path/to/qplot\` makes these pictures."
   for page in "${pages[@]}"; do
     echo
     echo "## $page"

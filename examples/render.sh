@@ -5,11 +5,13 @@
 #
 #   examples/render.sh path/to/qplot
 #   examples/render.sh --svg path/to/qplot
+#   examples/render.sh [--svg] --tidy path/to/qplot
 #
 # With --svg the pages draw their charts in SVG (qplot --svg) and go to
 # examples/out-svg/ instead, with an index.html that links every page: the
 # pages to open in a browser.  The VML pages of examples/out/ show only
-# their texts in current browsers.
+# their texts in current browsers.  With --tidy the charts get the tidy
+# layout (qplot --tidy), into examples/out-tidy/ or examples/out-svg-tidy/.
 #
 # The job file's directories are relative to the output directory, where
 # qplot runs: input files from "..", pages to ".".  errors.csv holds
@@ -18,13 +20,18 @@
 set -uo pipefail
 flags=()
 outdir=out
-if [ $# -eq 2 ] && [ "$1" = "--svg" ]; then
-  flags=(--svg)
-  outdir=out-svg
+svg=0
+while [ $# -gt 1 ]; do
+  case "$1" in
+    --svg) flags+=(--svg); svg=1; outdir=out-svg ;;
+    --tidy) flags+=(--tidy) ;;
+    *) break ;;
+  esac
   shift
-fi
+done
+case " ${flags[*]} " in *" --tidy "*) outdir="$outdir-tidy" ;; esac
 if [ $# -ne 1 ]; then
-  echo "usage: $0 [--svg] path/to/qplot" >&2
+  echo "usage: $0 [--svg] [--tidy] path/to/qplot" >&2
   exit 2
 fi
 qplot="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -61,8 +68,8 @@ for page in "${pages[@]}"; do
     status=1
   fi
 done
-if [ ${#flags[@]} -eq 0 ]; then
-  echo "gallery: $(ls "$here"/out/*.htm | wc -l) pages and the run log in $here/out (open index: $here/out/qplotlog.htm)"
+if [ $svg -eq 0 ]; then
+  echo "gallery: $(ls "$here/$outdir"/*.htm | wc -l) pages and the run log in $here/$outdir (open index: $here/$outdir/qplotlog.htm)"
   exit $status
 fi
 
@@ -79,5 +86,5 @@ fi
   done
   printf '</ul>\n</body>\n</html>\n'
 } >index.html
-echo "gallery: $(ls "$here"/out-svg/*.htm | wc -l) SVG pages and the run log in $here/out-svg (open in a browser: $here/out-svg/index.html)"
+echo "gallery: $(ls "$here/$outdir"/*.htm | wc -l) SVG pages and the run log in $here/$outdir (open in a browser: $here/$outdir/index.html)"
 exit $status
