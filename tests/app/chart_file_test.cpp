@@ -126,6 +126,15 @@ TEST(ChartFile, AnErrorTurnsThatChartAndEveryLaterOneIntoErrorPages) {
     EXPECT_EQ(s.page("u.htm"), error_heading("T") + error_box(0, -1, "u.csv") + kEnd);
 }
 
+// A value label of "-0" shows its sign.
+TEST(ChartFile, MinusZeroValueLabel) {
+    FileRun r;
+    EXPECT_EQ(r.process("z.csv", "Y1;;;-1;1;0.25\nD1;V;;;;;;-0;0\n"), 0);
+    const std::string page = r.page("z.htm");
+    EXPECT_EQ(count(page, "<v:textbox/>-0.00</v:textbox/>\n"), 1);
+    EXPECT_EQ(count(page, "<v:textbox/>0.00</v:textbox/>\n"), 1);
+}
+
 TEST(ChartFile, HeadingAndEndingFiles) {
     FileRun r;
     r.fs.files["end.htm"] = "<p>bye</p>\r\n</body></html>\r\n";

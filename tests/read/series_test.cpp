@@ -2,6 +2,7 @@
 // data, stacking totals, legend entries, bar groups and ids.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "support/chart_reader_bench.h"
@@ -76,6 +77,32 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
         for (int k = 0; k <= b.d1(s).kolpoint; ++k) values += join("", b.v1(s, k));
         EXPECT_EQ(values, expected[s]) << "series " << s;
     }
+}
+
+// Where the D record reads colours and values unlike the other records.
+TEST(SeriesRecord, ColourNamesTakeTwentyCharactersAndAreKeptUncheckedAtTheLineEnd) {
+    const std::string a20(20, 'a'), color = "\nWrong color\n";
+    // TITLE refuses the twentieth character; a D colour the twenty-first.
+    expect_logs({{"D1;L;;" + a20 + ";\n", "Line 1: D1;L;;[" + a20 + ";]" + color},
+                 {"TITLE;;;" + a20 + ";\n", "Line 1: TITLE;;;[" + a20 + "];" + color},
+                 {"PLOT;;;;;Pinky\n", "Line 1: PLOT;;;;;[Pinky]" + color}});
+    ChartBench b;
+    b.read("D1;L;;" + a20 + "\nD1;L;;red;Pinky\nD1;L;;#0aF9;#1\n");
+    EXPECT_EQ(b.log(), "");
+    EXPECT_EQ(b.d1(0).color1, a20);
+    EXPECT_EQ(b.d1(1).color2, "pinky");
+    EXPECT_EQ(b.d1(2).color1, "#0aF9");
+    EXPECT_EQ(b.d1(2).color2, "#1");
+}
+
+TEST(SeriesRecord, MinusZeroKeepsItsSignButNotOnPies) {
+    ChartBench b;
+    b.read("D1;V;;;;;;-0;0;-0.0\nD1;P;;;;;;-0\nY1;;;-0\n");
+    EXPECT_TRUE(std::signbit(b.v1(0, 0)));
+    EXPECT_FALSE(std::signbit(b.v1(0, 1)));
+    EXPECT_TRUE(std::signbit(b.v1(0, 2)));
+    EXPECT_FALSE(std::signbit(b.v1(1, 0)));
+    EXPECT_FALSE(std::signbit(b.st.y1.min));   // other records never keep -0
 }
 
 // The 1001st value is reported at its field, whose ";" overflowed the row;
