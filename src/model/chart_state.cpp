@@ -32,17 +32,4 @@ void set_defaults(ChartState& st) {
     st.file = file;
 }
 
-YAxis y_axis(ChartState& st, int number) {
-    Scale& y = st.scale(number);
-    return YAxis{number, y.p, y.grid, y.width, y.gcolor, y.pmin, y.min, y.pmax, y.max,
-                 y.pstep, y.step, y.sstep, y.substep, y.pxlocate, y.xlocate, y.size,
-                 y.font, y.color, y.bold, y.italic, y.text, y.bgcolor};
-}
-
-DataAxis data_axis(ChartState& st, int number) {
-    SeriesTable& d = st.table(number);
-    return DataAxis{number, d.num, d.rec, d.val, d.min, d.max, d.kolR1, d.kolR2, d.intR1,
-                    y_axis(st, number)};
-}
-
 }  // namespace qp

@@ -56,8 +56,7 @@ void to_lower_ascii(std::string& s) {
 // The slot a new series of the axis fills.  When the axis is full, the
 // record is reported at its type letter and then read again into the last
 // slot, replacing the series there.
-int take_series_slot(RecordContext& rc, int axis) {
-    DataAxis d = data_axis(rc.st, axis);
+int take_series_slot(RecordContext& rc, SeriesTable& d, int axis) {
     const int limit = std::clamp(rc.st.Dmaxnum, 1, kMaxSeries);
     if (d.num + 1 < limit) {
         d.num = std::max(d.num + 1, 0);
@@ -377,10 +376,9 @@ void read_series_record(RecordContext& rc) {
         return;
     }
 
-    const int slot = take_series_slot(rc, axis);
-    DataAxis d = data_axis(rc.st, axis);
-    SeriesReader reader(rc, *type, d.rec[static_cast<std::size_t>(slot)],
-                        d.val[static_cast<std::size_t>(slot)]);
+    SeriesTable& d = rc.st.table(axis);
+    const auto slot = static_cast<std::size_t>(take_series_slot(rc, d, axis));
+    SeriesReader reader(rc, *type, d.rec[slot], d.val[slot]);
     reader.read();
 }
 

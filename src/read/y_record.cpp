@@ -8,7 +8,7 @@ namespace {
 
 inline constexpr int kCaptionMax = 99;
 
-void read_scale(RecordContext& rc, YAxis y) {
+void read_scale(RecordContext& rc, Scale& y) {
     const FieldEntry fields[] = {
         y_mark(y.grid),
         whole(y.width).opens_at(0),
@@ -35,8 +35,8 @@ void read_y_record(RecordContext& rc) {
     const int c = rc.sc.next_char();
     if (c == '1' || c == '2') {
         const int number = c - '0';
-        rc.st.scale(number) = Scale{};   // the record starts from its defaults
-        YAxis y = y_axis(rc.st, number);
+        Scale& y = rc.st.scale(number);
+        y = Scale{};   // the record starts from its defaults
         y.p = 1;
         read_scale(rc, y);
         return;

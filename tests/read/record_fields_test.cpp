@@ -130,7 +130,7 @@ TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
 TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
     ChartBench b;
     auto y_record = [&b](const std::string& text, int n) {
-        const YAxis y = y_axis(b.read(text).st, n);
+        const Scale& y = b.read(text).st.scale(n);
         return join(y.p, y.grid, y.pmin, y.pmax, y.pstep, y.pxlocate, y.min, y.max, y.step, y.sstep, y.substep,
                     y.xlocate);
     };

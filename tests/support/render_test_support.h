@@ -75,7 +75,7 @@ inline ChartState series_chart() {
 // `kEmptyValue` marks an empty value.
 inline SeriesRecord& add_series(ChartState& st, int number, const std::string& tip,
                                 const std::vector<float>& values) {
-    DataAxis d = data_axis(st, number);
+    SeriesTable& d = st.table(number);
     SeriesRecord& r = d.rec[static_cast<std::size_t>(++d.num)];
     r = SeriesRecord{};
     r.tip = tip;
