@@ -80,7 +80,7 @@ public:
     void read() {
         rec_ = SeriesRecord{};
         rec_.pornum = rc_.st.koldata;
-        rec_.tip = std::string{type_.letter, '1'};
+        rec_.tip = std::string{type_.letter(), '1'};
         for (;;) {
             if (state_ == State::Values && !take_plain_values()) return;
             const int c = sc_.next_char();
@@ -132,7 +132,7 @@ private:
             return true;
         }
         if (c == ' ') return true;
-        if (char_position(c, type_.digits) > 0) {
+        if (char_position(c, type_.variants) > 0) {
             if (has_subtype_) return reject(kSemicolonOnly);
             has_subtype_ = true;
             rec_.tip[1] = static_cast<char>(c);

@@ -6,12 +6,13 @@ namespace qp {
 
 namespace {
 
+// The variant digits: line styles, marker shapes, pie arrangements.
 constexpr std::array<SeriesType, 5> kSeriesTypes = {{
-    {'L', "123", true, "1 2 3 S s ;", true},        // lines
-    {'M', "123456", true, "1 2 3 4 5 6 S s ;", true},  // markers
-    {'P', "1234", false, "1 2 3 4 ;", false},       // pies
-    {'R', "", true, "S s ;", true},                 // bars
-    {'V', "", true, "S s ;", true},                 // value labels
+    {SeriesKind::Line, "123", true, "1 2 3 S s ;", true},
+    {SeriesKind::Marker, "123456", true, "1 2 3 4 5 6 S s ;", true},
+    {SeriesKind::Pie, "1234", false, "1 2 3 4 ;", false},
+    {SeriesKind::Bar, "", true, "S s ;", true},
+    {SeriesKind::Value, "", true, "S s ;", true},
 }};
 
 }  // namespace
@@ -19,7 +20,7 @@ constexpr std::array<SeriesType, 5> kSeriesTypes = {{
 const SeriesType* find_series_type(int c) {
     if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
     for (const SeriesType& type : kSeriesTypes) {
-        if (type.letter == c) return &type;
+        if (type.letter() == c) return &type;
     }
     return nullptr;
 }
