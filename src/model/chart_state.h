@@ -32,7 +32,8 @@ inline bool is_present(float v) {
 
 // Text bounds (characters, the terminating byte of the original buffers
 // not counted).
-inline constexpr int kColorMax = 19;        // colour fields (D colours: 20)
+inline constexpr int kColorMax = 19;        // colour fields
+inline constexpr int kSeriesColorMax = 20;  // the colours of a D record
 inline constexpr int kFontMax = 99;
 inline constexpr int kTitleMax = 499;
 inline constexpr int kIdMax = 255;

@@ -1,19 +1,11 @@
 #include "read/field_syntax.h"
 
-#include <limits>
 
 namespace qp {
 
 int add_digit(int value, int digit) {
     const std::int64_t next = static_cast<std::int64_t>(value) * 10 + digit;
     return next > kWholeMax ? kWholeMax : static_cast<int>(next);
-}
-
-float to_float(double x) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    if (x > kMax) return std::numeric_limits<float>::max();
-    if (x < -kMax) return -std::numeric_limits<float>::max();
-    return static_cast<float>(x);
 }
 
 bool WordMatch::feed(int c) {
@@ -36,34 +28,6 @@ std::string WordMatch::expected(WordForm form) const {
     return text;
 }
 
-RealNumber::Step RealNumber::feed(int c, bool allow_sign) {
-    if (is_digit(c)) {
-        const int d = digit_value(c);
-        digits_ = true;
-        if (!point_) {
-            value_ = to_float(static_cast<double>(value_) * 10.0 + d);
-            return Step::Digit;
-        }
-        value_ = to_float(static_cast<double>(value_) + d * static_cast<double>(weight_));
-        weight_ = to_float(static_cast<double>(weight_) / 10.0);
-        return Step::FractionDigit;
-    }
-    if ((c == '.' || c == ',') && !point_) {
-        point_ = true;
-        return Step::Point;
-    }
-    if (c == '-' && allow_sign && !negative_ && value_ == 0.0f) {
-        negative_ = true;
-        return Step::Sign;
-    }
-    return Step::Refused;
-}
-
-float RealNumber::result() const {
-    if (value_ == 0.0f) return 0.0f;
-    return negative_ ? -value_ : value_;
-}
-
 ColorField::Step ColorField::feed(int c) {
     switch (mode_) {
         case Mode::Start:
@@ -78,14 +42,14 @@ ColorField::Step ColorField::feed(int c) {
             return Step::Accepted;
         case Mode::Name:
             if (is_blank(c)) return Step::Refused;   // blanks inside a name are dropped
-            if (static_cast<int>(text_.size()) >= kColorMax) return Step::TooLong;
+            if (static_cast<int>(text_.size()) >= rules_.name_max) return Step::TooLong;
             text_.push_back(static_cast<char>(c));
             return Step::Accepted;
     }
     return Step::Refused;
 }
 
-bool ColorField::finish(bool allow_transparent, std::string* out) const {
+bool ColorField::finish(bool at_line_end, std::string* out) const {
     if (mode_ != Mode::Name) {
         *out = text_;
         return true;
@@ -93,7 +57,9 @@ bool ColorField::finish(bool allow_transparent, std::string* out) const {
     std::string name;
     name.reserve(text_.size());
     for (char ch : text_) name.push_back(static_cast<char>(ascii_lower(static_cast<unsigned char>(ch))));
-    if (word_in_list(name, kColorNames) == 0 && !(allow_transparent && name == kTransparent)) {
+    const bool checked = rules_.check_cut_name || !at_line_end;
+    if (checked && word_in_list(name, kColorNames) == 0 &&
+        !(rules_.allow_transparent && name == kTransparent)) {
         return false;
     }
     *out = std::move(name);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,12 @@ int add_digit(int value, int digit);
 
 // A real rounded once to single precision; magnitudes beyond the largest
 // float stay at the largest float.
-float to_float(double x);
+inline float to_float(double x) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (x > kMax) return std::numeric_limits<float>::max();
+    if (x < -kMax) return -std::numeric_limits<float>::max();
+    return static_cast<float>(x);
+}
 
 // How the expected text of a keyword or flag word is written.
 enum class WordForm {
@@ -71,25 +77,84 @@ private:
     std::size_t matched_;
 };
 
+// What a real number accepts and gives.  The D record's values take a
+// sign, keep it on "-0" and name their digits with a trailing "0".
+struct NumberRules {
+    bool allow_sign = false;
+    bool keeps_minus_zero = false;          // "-0" closes as -0 rather than 0
+    std::string_view expected = kDigits;    // what a refused character reports
+};
+
 // A real number: digits with a decimal point ("." or ","), an optional
 // leading "-"; single precision, rounded after each digit.
 class RealNumber {
 public:
     enum class Step { Digit, FractionDigit, Sign, Point, Refused };
 
-    Step feed(int c, bool allow_sign);
+    explicit RealNumber(const NumberRules& rules = {}) : rules_(rules) {}
+
+    // Takes c when it continues the number; a refused character changes
+    // nothing.  Inline: the D record's values pass through here.
+    Step feed(int c) {
+        if (is_digit(c)) {
+            const int d = digit_value(c);
+            digits_ = true;
+            if (!point_) {
+                value_ = to_float(static_cast<double>(value_) * 10.0 + d);
+                return Step::Digit;
+            }
+            value_ = to_float(static_cast<double>(value_) + d * static_cast<double>(weight_));
+            weight_ = static_cast<float>(static_cast<double>(weight_) / 10.0);   // only shrinks
+            return Step::FractionDigit;
+        }
+        if ((c == '.' || c == ',') && !point_) {
+            point_ = true;
+            return Step::Point;
+        }
+        if (c == '-' && rules_.allow_sign && !negative_ && value_ == 0.0f) {
+            negative_ = true;
+            return Step::Sign;
+        }
+        return Step::Refused;
+    }
+    // Begins the next number under the same rules (field by field: a
+    // whole-object copy per D value costs the value reading a third).
+    void restart() {
+        value_ = 0.0f;
+        weight_ = kFirstWeight;
+        negative_ = false;
+        point_ = false;
+        digits_ = false;
+    }
+
     bool has_digits() const { return digits_; }
     // The value read so far, without its sign.
     float magnitude() const { return value_; }
-    // The value with its sign, as the field's close gives it (never -0).
-    float result() const;
+    // The value with its sign, as the field's close gives it.
+    float result() const {
+        if (value_ == 0.0f && !rules_.keeps_minus_zero) return 0.0f;
+        return negative_ ? -value_ : value_;
+    }
+    std::string_view expected() const { return rules_.expected; }
 
 private:
+    static constexpr float kFirstWeight = 0.1f;
+
+    NumberRules rules_;
     float value_ = 0.0f;
-    float weight_ = 0.1f;
+    float weight_ = kFirstWeight;
     bool negative_ = false;
     bool point_ = false;
     bool digits_ = false;
+};
+
+// What a colour field accepts.  The D record's colours take names of up
+// to 20 characters and keep a name that the line end cuts off unchecked.
+struct ColorRules {
+    int name_max = kColorMax;               // characters of a name
+    bool check_cut_name = true;             // a name ended by the line end is checked too
+    bool allow_transparent = false;         // "transparent" counts as a name
+    std::string_view hex_expected = kHexExpected;   // what a refused "#" digit reports
 };
 
 // A colour field: empty, "#" and up to six hexadecimal digits, or a name.
@@ -99,19 +164,23 @@ public:
         Started,    // the field's first non-blank character: the field begins here
         Accepted,
         Refused,    // not a hexadecimal digit after "#" (blanks are refused too)
-        TooLong,    // a seventh hexadecimal digit or a twentieth name character
+        TooLong,    // a seventh hexadecimal digit or a name past its length
     };
+
+    explicit ColorField(const ColorRules& rules = {}) : rules_(rules) {}
 
     Step feed(int c);
     bool empty() const { return mode_ == Mode::Start; }
-    bool is_name() const { return mode_ == Mode::Name; }
+    std::string_view hex_expected() const { return rules_.hex_expected; }
     // The colour as stored: the "#" value as written, or the name in lower
     // case.  False when a name is not one of the colour names (nor
-    // "transparent" where that is allowed).
-    bool finish(bool allow_transparent, std::string* out) const;
+    // "transparent" where that is allowed); a name cut off by the line end
+    // passes unchecked where the rules say so.
+    bool finish(bool at_line_end, std::string* out) const;
 
 private:
     enum class Mode { Start, Hex, Name };
+    ColorRules rules_;
     Mode mode_ = Mode::Start;
     std::string text_;
 };

@@ -70,7 +70,7 @@ FieldEntry color(std::string& target) {
 
 FieldEntry area_color(std::string& target) {
     FieldEntry f = color(target);
-    f.allow_transparent = true;
+    f.color_rules.allow_transparent = true;
     return f;
 }
 
@@ -139,7 +139,8 @@ enum class Outcome {
 class FieldCursor {
 public:
     FieldCursor(RecordContext& rc, const FieldEntry& entry, std::size_t first_letter)
-        : rc_(rc), f_(entry), word_(entry.word, first_letter) {}
+        : rc_(rc), f_(entry), word_(entry.word, first_letter), real_(NumberRules{entry.allow_sign}),
+          color_(entry.color_rules) {}
 
     Outcome feed(int c);
     // Closes the field at its ";" or at the line end; false when it reported.
@@ -236,7 +237,7 @@ Outcome FieldCursor::feed_whole(int c) {
 }
 
 Outcome FieldCursor::feed_real(int c) {
-    switch (real_.feed(c, f_.allow_sign)) {
+    switch (real_.feed(c)) {
         case RealNumber::Step::FractionDigit:
             if (f_.sstep != nullptr && static_cast<int>(f_.sstep->size()) < kStepDigitsMax) {
                 f_.sstep->push_back(static_cast<char>(c));
@@ -252,6 +253,7 @@ Outcome FieldCursor::feed_real(int c) {
         case RealNumber::Step::Refused:
             break;
     }
+    expected_ = real_.expected();
     return Outcome::Refused;
 }
 
@@ -267,7 +269,7 @@ Outcome FieldCursor::feed_color(int c) {
         case ColorField::Step::Refused:
             break;
     }
-    expected_ = f_.hex_expected;
+    expected_ = color_.hex_expected();
     return Outcome::Refused;
 }
 
@@ -366,7 +368,7 @@ bool FieldCursor::close(bool at_line_end) {
         case FieldKind::Color: {
             if (color_.empty()) break;
             std::string value;
-            if (!color_.finish(f_.allow_transparent, &value)) {
+            if (!color_.finish(at_line_end, &value)) {
                 const SourceSpot spot = rc_.sc.spot();
                 rc_.sc.resume_after(at_line_end ? report_rest_of_line(rc_.run, spot, Msg::WrongColor)
                                                 : report_field(rc_.run, spot, Msg::WrongColor));

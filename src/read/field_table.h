@@ -68,8 +68,7 @@ struct FieldEntry {
     int max_length = 0;             // Text
     Msg too_long = Msg::WrongNameLength;
     bool allow_sign = false;        // Real
-    bool allow_transparent = false; // Color
-    std::string_view hex_expected = kHexExpected;
+    ColorRules color_rules;         // Color
     bool store_on_close = false;    // Whole: the value lands only when the field closes
     CloseCheck after_close = nullptr;
 
@@ -87,7 +86,7 @@ struct FieldEntry {
     FieldEntry opens_empty() const { return opens_at(0); }
     FieldEntry with_hex_text(std::string_view text) const {
         FieldEntry f = *this;
-        f.hex_expected = text;
+        f.color_rules.hex_expected = text;
         return f;
     }
     FieldEntry also_setting(int& target) const {

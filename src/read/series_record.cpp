@@ -6,12 +6,11 @@
 // size, first colour, second colour, text, url, then the values up to the
 // end of the record.
 #include <algorithm>
-#include <cfloat>
-#include <climits>
 #include <string>
 #include <string_view>
 
 #include "log/diagnostics.h"
+#include "read/field_syntax.h"
 #include "read/record_readers.h"
 #include "read/series_types.h"
 
@@ -21,36 +20,19 @@ namespace {
 
 constexpr std::string_view kAxisDigits = "12";
 constexpr std::string_view kSemicolonOnly = ";";
-constexpr std::string_view kSizeDigits = "0123456789";
-constexpr std::string_view kHexDigits = "01234567890ABCDEFabcdef";
-constexpr std::string_view kValueDigits = "01234567890";
 
-// A D record's colour: "#" and at most six digits, or a name of at most
-// 20 characters.
-constexpr std::size_t kHexColorMax = 7;
-constexpr std::size_t kColorNameMax = 20;
-
-bool is_line_end(int c) { return c == '\n' || c == kEof; }
-bool is_digit(int c) { return c >= '0' && c <= '9'; }
+// Where a D record reads unlike the other records: its colour names take
+// 20 characters and a name cut off by the line end is kept unchecked; its
+// values always take a sign, keep it on "-0" and name their digits as
+// "01234567890".
+constexpr ColorRules kSeriesColors{kSeriesColorMax, false, false, kHexExpected};
+constexpr NumberRules kSeriesValues{true, true, "01234567890"};
 
 // The next character that is not a blank.
 int next_non_blank(Scanner& sc) {
     int c = sc.next_char();
     while (c == ' ') c = sc.next_char();
     return c;
-}
-
-// A double rounded once to single precision, held inside the float range.
-float to_float(double v) {
-    if (v > static_cast<double>(FLT_MAX)) return FLT_MAX;
-    if (v < -static_cast<double>(FLT_MAX)) return -FLT_MAX;
-    return static_cast<float>(v);
-}
-
-void to_lower_ascii(std::string& s) {
-    for (char& ch : s) {
-        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-    }
 }
 
 // The slot a new series of the axis fills.  When the axis is full, the
@@ -157,41 +139,30 @@ private:
             return true;
         }
         if (size_blank_seen_) return reject(kSemicolonOnly);
-        if (!is_digit(c)) return reject(kSizeDigits);
-        const long long grown = static_cast<long long>(std::max(rec_.width, 0)) * 10 + digit_value(c);
-        rec_.width = static_cast<int>(std::min<long long>(grown, INT_MAX));
+        if (!is_digit(c)) return reject(kDigits);
+        rec_.width = add_digit(std::max(rec_.width, 0), digit_value(c));
         return true;
     }
 
     bool take_color(int c, std::string& target, State next) {
-        if (c == ' ') return true;
         if (c == ';') {
-            if (!color_.empty()) {
-                if (!color_hex_) {
-                    to_lower_ascii(color_);
-                    if (word_in_list(color_, kColorNames) == 0) return reject_field(Msg::WrongColor);
-                }
-                target = color_;
-            }
-            color_.clear();
-            color_hex_ = false;
+            if (!color_.empty() && !color_.finish(false, &target)) return reject_field(Msg::WrongColor);
+            color_ = ColorField(kSeriesColors);
             next_field(next);
             return true;
         }
-        if (color_.empty()) {
-            sc_.field_column = sc_.column;   // the report marks the colour itself
-            color_hex_ = c == '#';
-            color_.push_back(static_cast<char>(c));
-            return true;
+        switch (color_.feed(c)) {
+            case ColorField::Step::Started:
+                sc_.field_column = sc_.column;   // the report marks the colour itself
+                return true;
+            case ColorField::Step::Accepted:
+                return true;
+            case ColorField::Step::TooLong:
+                return reject_field(Msg::WrongColor);
+            case ColorField::Step::Refused:
+                break;
         }
-        if (color_hex_) {
-            if (char_position(c, kHexDigits) == 0) return reject(kHexDigits);
-            if (color_.size() == kHexColorMax) return reject_field(Msg::WrongColor);
-        } else if (color_.size() == kColorNameMax) {
-            return reject_field(Msg::WrongColor);
-        }
-        color_.push_back(static_cast<char>(c));
-        return true;
+        return is_blank(c) || reject(color_.hex_expected());
     }
 
     // Text and url: every character up to the ";", blanks included.
@@ -207,17 +178,6 @@ private:
         return true;
     }
 
-    void add_digit_to_value(int c) {
-        const int d = digit_value(c);
-        has_digit_ = true;
-        if (!has_point_) {
-            value_ = to_float(static_cast<double>(value_) * 10.0 + d);
-        } else {
-            value_ = to_float(static_cast<double>(value_) + d * static_cast<double>(weight_));
-            weight_ = static_cast<float>(static_cast<double>(weight_) / 10.0);
-        }
-    }
-
     // The values of a long record are mostly digits, points, signs and
     // ";": those are taken here straight from the text, exactly as
     // next_char() and take_value() would take them one by one; anything
@@ -227,44 +187,21 @@ private:
         if (sc_.input_file == nullptr) return true;
         const std::string& text = *sc_.input_file;
         while (sc_.pos < text.size()) {
-            const char c = text[sc_.pos];
-            if (is_digit(c)) {
-                add_digit_to_value(c);
-            } else if (c == ';') {
-                ++sc_.pos;
-                ++sc_.column;
-                if (!store_value()) return false;
-                next_field(State::Values);
-                continue;
-            } else if ((c == '.' || c == ',') && !has_point_) {
-                has_point_ = true;
-            } else if (c == '-' && value_ == 0.0f && !negative_) {
-                negative_ = true;
-            } else {
-                return true;
-            }
+            const int c = static_cast<unsigned char>(text[sc_.pos]);
+            const bool taken = value_.feed(c) != RealNumber::Step::Refused;
+            if (!taken && c != ';') return true;
             ++sc_.pos;
             ++sc_.column;
+            if (taken) continue;
+            if (!store_value()) return false;
+            next_field(State::Values);
         }
         return true;
     }
 
     bool take_value(int c) {
-        if (is_digit(c)) {
-            add_digit_to_value(c);
-            return true;
-        }
         switch (c) {
             case ' ':
-                return true;
-            case '.':
-            case ',':
-                if (has_point_) return reject(kValueDigits);
-                has_point_ = true;
-                return true;
-            case '-':
-                if (value_ != 0.0f || negative_) return reject(kValueDigits);
-                negative_ = true;
                 return true;
             case ';':
                 if (!store_value()) return false;
@@ -279,10 +216,11 @@ private:
             case '#':
                 // A comment ends the record.
                 sc_.skip_rest_of_line();
-                if (has_digit_) store_value();
+                if (value_.has_digits()) store_value();
                 return false;
             default:
-                return reject(kValueDigits);
+                if (value_.feed(c) != RealNumber::Step::Refused) return true;
+                return reject(value_.expected());
         }
     }
 
@@ -293,16 +231,9 @@ private:
         if (rec_.kolpoint >= limit - 1) return reject_field(Msg::TooManyValues);
         ++rec_.kolpoint;
         float stored = kEmptyValue;
-        if (has_digit_) {
-            stored = value_;
-            if (negative_ && type_.keeps_sign) stored = -value_;
-        }
+        if (value_.has_digits()) stored = type_.keeps_sign ? value_.result() : value_.magnitude();
         row_[static_cast<std::size_t>(rec_.kolpoint)] = stored;
-        value_ = 0;
-        weight_ = kFirstWeight;
-        has_digit_ = false;
-        has_point_ = false;
-        negative_ = false;
+        value_.restart();
         return true;
     }
 
@@ -313,19 +244,17 @@ private:
             case State::Color1:
             case State::Color2:
                 if (!color_.empty()) {
-                    if (!color_hex_) to_lower_ascii(color_);
-                    (state_ == State::Color1 ? rec_.color1 : rec_.color2) = color_;
+                    // Never refused: the line end leaves a name unchecked.
+                    color_.finish(true, state_ == State::Color1 ? &rec_.color1 : &rec_.color2);
                 }
                 return;
             case State::Values:
-                if (has_digit_) store_value();
+                if (value_.has_digits()) store_value();
                 return;
             default:
                 return;
         }
     }
-
-    static constexpr float kFirstWeight = 0.1f;
 
     RecordContext& rc_;
     Scanner& sc_;
@@ -337,14 +266,8 @@ private:
     bool has_subtype_ = false;
     bool size_blank_seen_ = false;
 
-    std::string color_;
-    bool color_hex_ = false;
-
-    float value_ = 0;
-    float weight_ = kFirstWeight;
-    bool has_digit_ = false;
-    bool has_point_ = false;
-    bool negative_ = false;
+    ColorField color_{kSeriesColors};
+    RealNumber value_{kSeriesValues};
 };
 
 }  // namespace
