@@ -58,6 +58,8 @@ struct SeriesRecord {
     int stacked = -1;
     std::string id;
     int inlegend = -1;
+
+    bool operator==(const SeriesRecord&) const = default;
 };
 
 using ValueRow = std::array<float, kValueColumns>;
@@ -144,6 +146,8 @@ struct Legend {
     // beside a placed chart (left and top) was filled in.
     bool Lwidth_fitted = false;
     bool Lplace_fitted = false;
+
+    bool operator==(const Legend&) const = default;
 };
 
 // The category axis (X) without its label table.
@@ -188,6 +192,8 @@ struct Scale {
     std::string italic = "normal";
     std::string text;
     std::string bgcolor;
+
+    bool operator==(const Scale&) const = default;
 };
 
 // The series of one axis (D1 or D2): their records and value rows (kept

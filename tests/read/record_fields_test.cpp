@@ -129,18 +129,19 @@ TEST(XRecord, MarksAngleFieldsLabelsAndContinuation) {
 
 TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
     ChartBench b;
-    auto y_record = [&b](const std::string& text, int n) {
-        const Scale& y = b.read(text).st.scale(n);
-        return join(y.p, y.grid, y.pmin, y.pmax, y.pstep, y.pxlocate, y.min, y.max, y.step, y.sstep, y.substep,
-                    y.xlocate);
-    };
-    EXPECT_EQ(y_record("Y1;;;-5;5;2.5;0,5;0;\n", 1), "1|-1|1|1|1|1|-5|5|2.5|5|0.5|0");
+    // A ";" gives the next field its empty value: width and size 0, texts empty.
+    EXPECT_EQ(b.read("Y1;;;-5;5;2.5;0,5;0;\n").st.y1,
+              (Scale{.p = 1, .width = 0, .gcolor = "", .pmin = 1, .min = -5, .pmax = 1, .max = 5, .pstep = 1,
+                     .step = 2.5f, .sstep = "5", .substep = 0.5f, .pxlocate = 1, .xlocate = 0, .size = 0}));
     // 0-5 reads as -5; "-" alone leaves the field absent and a plain 0.
-    EXPECT_EQ(y_record("Y2-;;;0-5;-;;;\n", 2), "1|1|1|-1|-1|-1|-5|0|0||0|0");
+    EXPECT_EQ(b.read("Y2-;;;0-5;-;;;\n").st.y2, (Scale{.p = 1, .grid = 1, .width = 0, .gcolor = "", .pmin = 1, .min = -5}));
     EXPECT_FALSE(std::signbit(b.st.y2.max));
     // Single precision after each digit: float(1.2f + 3 * 0.01f) is 1.23f.
-    EXPECT_EQ(y_record("Y1;;;1.23;;0.125\n", 1), "1|-1|1|-1|1|-1|1.23|0|0.125|125|0|0");
-    EXPECT_EQ(y_record("Y2;;;;;2,50;\n", 2), "1|-1|-1|-1|1|-1|0|0|2.5|50|0|0");
+    EXPECT_EQ(b.read("Y1;;;1.23;;0.125\n").st.y1,
+              (Scale{.p = 1, .width = 0, .gcolor = "", .pmin = 1, .min = 1.23f, .pstep = 1, .step = 0.125f,
+                     .sstep = "125"}));
+    EXPECT_EQ(b.read("Y2;;;;;2,50;\n").st.y2,
+              (Scale{.p = 1, .width = 0, .gcolor = "", .pstep = 1, .step = 2.5f, .sstep = "50"}));
     EXPECT_EQ(b.read("Y1;;;;;5;\n").st.y1.sstep, "");
     // Sixty nines stay at the largest float; 39 step digits kept, all counted.
     EXPECT_EQ(b.read("Y1;;;" + std::string(60, '9') + ";\n").st.y1.min, std::numeric_limits<float>::max());
@@ -157,23 +158,20 @@ TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
 
 TEST(LegendRecord, KeywordFormsMarksFieldsAndTheFrameFlag) {
     ChartBench b;
-    auto legend = [&b](const std::string& text) {
-        const ChartState& st = b.read(text).st;
-        return join(st.legend.Lp, st.legend.Lgrid, st.legend.Lonly, st.legend.Lleft, st.legend.Ltop, st.legend.Lwidth, st.legend.Lheight, st.legend.Lcolor, st.legend.Lcols,
-                    st.legend.Lrows, st.legend.Lfsize, st.legend.Lfont, st.legend.Lfcolor, st.legend.Lbold, st.legend.Litalic, st.legend.Lborder, st.legend.Lbwidth,
-                    st.legend.Lbcolor, st.legend.Lshadow, st.legend.Lround);
-    };
-    const std::string start = "-1|-1|0|0||0|0|14|Arial|black|normal|normal|-1|0|black|-1|-1";
+    auto legend = [&b](const std::string& text) { return b.read(text).st.legend; };
     for (const char* line : {"LEGEND", "L;", "legend;", "LeGeNd;", "LEGEND;;;;"})
-        EXPECT_EQ(legend(line), "1|-1|-1|" + start) << line;
-    EXPECT_EQ(legend("L!;\n"), "1|-1|1|" + start);
-    EXPECT_EQ(legend("LEGEND+!;\n"), "1|1|1|" + start);
-    EXPECT_EQ(legend("LEG+END;\n"), "1|1|-1|" + start);
+        EXPECT_EQ(legend(line), (Legend{.Lp = 1})) << line;
+    EXPECT_EQ(legend("L!;\n"), (Legend{.Lp = 1, .Lonly = 1}));
+    EXPECT_EQ(legend("LEGEND+!;\n"), (Legend{.Lp = 1, .Lgrid = 1, .Lonly = 1}));
+    EXPECT_EQ(legend("LEG+END;\n"), (Legend{.Lp = 1, .Lgrid = 1}));
     // A width of 0 still means a frame; the colour after it is empty.
     EXPECT_EQ(legend("LEGEND;1;2;3;4;red;5;6;7;Verdana;blue;B;I;0;;S;R\n"),
-              "1|-1|-1|1|2|3|4|red|5|6|7|Verdana|blue|bold|italic|1|0||1|1");
+              (Legend{.Lp = 1, .Lleft = 1, .Ltop = 2, .Lwidth = 3, .Lheight = 4, .Lcolor = "red", .Lcols = 5,
+                      .Lrows = 6, .Lfsize = 7, .Lfont = "Verdana", .Lfcolor = "blue", .Lbold = "bold",
+                      .Litalic = "italic", .Lborder = 1, .Lbwidth = 0, .Lbcolor = "", .Lshadow = 1, .Lround = 1}));
     // Empty left and top stay not given; empty flag words leave "normal".
-    EXPECT_EQ(legend("LEGEND;;;;;;;;;;;;;;;S\n"), "1|-1|-1|-1|-1|0|0||0|0|0|||normal|normal|1|0||1|-1");
+    EXPECT_EQ(legend("LEGEND;;;;;;;;;;;;;;;S\n"),
+              (Legend{.Lp = 1, .Lfsize = 0, .Lfont = "", .Lfcolor = "", .Lborder = 1, .Lbcolor = "", .Lshadow = 1}));
     EXPECT_EQ(join(b.run.file_error, b.log()), "0|");
 }
 

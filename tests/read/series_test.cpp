@@ -10,23 +10,25 @@
 namespace qp {
 namespace {
 
-std::string series(const SeriesRecord& r) {
-    return join(r.tip, r.width, r.color1, r.color2, r.text, r.url, r.stacked, r.pornum, r.kolpoint);
-}
-
 TEST(SeriesRecord, HeadsTypesSizesColoursAndTexts) {
     const std::string x119(119, 'x');
     ChartBench b;
     b.read("D1;L;;;;;;5;7\nD1;RS;\n d 2 ; m s 4 ;\nD1;L3s;\nD1;M;12 ;Red; #aB ;  Sales, East ;http://x/a b;1\n"
            "D1;L;99999999999;b lue;Rd\nD1;L;;;;" + x119 + ";;1\n");
-    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.d1.num, b.st.d2.num), "0||5|0");
-    EXPECT_EQ(series(b.d1(0)) + join("", b.v1(0, 0), b.v1(0, 1)), "L1|-1|||||-1|1|1|5|7");
+    EXPECT_EQ(b.log(), "");
+    EXPECT_EQ(b.st.d1.num, 5);
+    EXPECT_EQ(b.st.d2.num, 0);
+    EXPECT_EQ(b.d1(0), (SeriesRecord{.kolpoint = 1, .tip = "L1", .pornum = 1}));
+    EXPECT_EQ(b.values1(0), (std::vector<float>{5, 7}));
     // Blanks between the items and lower case in the head and type.
-    EXPECT_EQ(series(b.d1(1)) + "/" + series(b.st.d2.rec[0]), "R1|-1|||||1|2|-1/M4|-1|||||1|3|-1");
-    EXPECT_EQ(series(b.d1(2)), "L3|-1|||||1|4|-1");
-    EXPECT_EQ(series(b.d1(3)), "M1|12|red|#aB|  Sales, East |http://x/a b|-1|5|0");
-    EXPECT_EQ(series(b.d1(4)), "L1|2147483647|blue|rd|||-1|6|-1");   // a name cut off by the line end
-    EXPECT_EQ(series(b.d1(5)), "L1|-1|||" + x119 + "||-1|7|0");
+    EXPECT_EQ(b.d1(1), (SeriesRecord{.tip = "R1", .pornum = 2, .stacked = 1}));
+    EXPECT_EQ(b.st.d2.rec[0], (SeriesRecord{.tip = "M4", .pornum = 3, .stacked = 1}));
+    EXPECT_EQ(b.d1(2), (SeriesRecord{.tip = "L3", .pornum = 4, .stacked = 1}));
+    EXPECT_EQ(b.d1(3), (SeriesRecord{.width = 12, .color1 = "red", .text = "  Sales, East ", .kolpoint = 0,
+                                     .tip = "M1", .color2 = "#aB", .pornum = 5, .url = "http://x/a b"}));
+    // A size that stays at the largest whole number; a name cut off by the line end.
+    EXPECT_EQ(b.d1(4), (SeriesRecord{.width = 2147483647, .color1 = "blue", .tip = "L1", .color2 = "rd", .pornum = 6}));
+    EXPECT_EQ(b.d1(5), (SeriesRecord{.text = x119, .kolpoint = 0, .tip = "L1", .pornum = 7}));
 }
 
 TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
@@ -54,10 +56,14 @@ TEST(SeriesRecord, ErrorsEchoTheSpotAndTheMessage) {
     // Heads cut short make no series; other errors keep the slot as far as read.
     ChartBench b;
     b.read("D1\nD2;\nD3;L\n");
-    EXPECT_EQ(join(b.st.d1.num, b.st.d2.num), "-1|-1");
+    EXPECT_EQ(b.st.d1.num, -1);
+    EXPECT_EQ(b.st.d2.num, -1);
     b.read("D2;R1;\nD1;L12;\nD1;M;1 2;\nD1;L;;;;" + x119 + "y;;1\nD1;L;;;;;;1.2,3\n");
-    EXPECT_EQ(join(b.st.d2.num, b.d1(0).tip, b.d1(1).width, b.d1(2).text == x119, b.d1(2).kolpoint, b.d1(3).kolpoint),
-              "0|L1|1|1|-1|-1");
+    EXPECT_EQ(b.st.d2.num, 0);
+    EXPECT_EQ(b.d1(0), (SeriesRecord{.tip = "L1", .pornum = 2}));
+    EXPECT_EQ(b.d1(1), (SeriesRecord{.width = 1, .tip = "M1", .pornum = 3}));
+    EXPECT_EQ(b.d1(2), (SeriesRecord{.text = x119, .tip = "L1", .pornum = 4}));
+    EXPECT_EQ(b.values1(3), std::vector<float>{});
 }
 
 TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
@@ -69,14 +75,13 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
            "D1;L;;;;;;5#6;7\n D1;L;;;;a#b;;1;#\n"
            // 16777216 * 10 + 1 rounds to 167772160; 167772171 rounded once is 167772176.
            "D1;L;;;;;;167772171\n");
-    EXPECT_EQ(join(b.run.file_error, b.log(), b.st.d1.num, b.d1(7).text), "0||8|a#b");
-    const char* expected[] = {"2|1|1e-36|3", "1|1|2", "3|-0.5|1.5|1e-36|1e-36", "1|4|2", "2|1|23|4",
-                              "3|1|2|3|4",   "0|5",   "0|1",                    "0|167772160"};
-    for (int s = 0; s < 9; ++s) {
-        std::string values = std::to_string(b.d1(s).kolpoint);
-        for (int k = 0; k <= b.d1(s).kolpoint; ++k) values += join("", b.v1(s, k));
-        EXPECT_EQ(values, expected[s]) << "series " << s;
-    }
+    EXPECT_EQ(b.log(), "");
+    EXPECT_EQ(b.st.d1.num, 8);
+    EXPECT_EQ(b.d1(7).text, "a#b");
+    const std::vector<std::vector<float>> expected = {
+        {1, kEmptyValue, 3}, {1, 2}, {-0.5f, 1.5f, kEmptyValue, kEmptyValue}, {4, 2}, {1, 23, 4},
+        {1, 2, 3, 4}, {5}, {1}, {167772160}};
+    for (int s = 0; s < 9; ++s) EXPECT_EQ(b.values1(s), expected[s]) << "series " << s;
 }
 
 // Where the D record reads colours and values unlike the other records.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -31,6 +32,25 @@ std::string join(const First& first, const Rest&... rest) {
     std::string out = join_one(first);
     ((out += "|" + join_one(rest)), ...);
     return out;
+}
+
+// Failure messages of compared records name their fields.
+inline void PrintTo(const SeriesRecord& r, std::ostream* os) {
+    *os << "tip " << r.tip << ", width " << r.width << ", colours " << join(r.color1, r.color2) << ", text "
+        << r.text << ", url " << r.url << ", kolpoint " << r.kolpoint << ", pornum " << r.pornum
+        << ", stacked " << r.stacked;
+}
+inline void PrintTo(const Scale& y, std::ostream* os) {
+    *os << "p grid width gcolor " << join(y.p, y.grid, y.width, y.gcolor) << ", pmin min pmax max "
+        << join(y.pmin, y.min, y.pmax, y.max) << ", pstep step sstep substep "
+        << join(y.pstep, y.step, y.sstep, y.substep) << ", pxlocate xlocate " << join(y.pxlocate, y.xlocate)
+        << ", font " << join(y.size, y.font, y.color, y.bold, y.italic) << ", text " << join(y.text, y.bgcolor);
+}
+inline void PrintTo(const Legend& l, std::ostream* os) {
+    *os << "Lp Lgrid Lonly " << join(l.Lp, l.Lgrid, l.Lonly) << ", box "
+        << join(l.Lleft, l.Ltop, l.Lwidth, l.Lheight, l.Lcolor, l.Lcols, l.Lrows) << ", font "
+        << join(l.Lfsize, l.Lfont, l.Lfcolor, l.Lbold, l.Litalic) << ", frame "
+        << join(l.Lborder, l.Lbwidth, l.Lbcolor, l.Lshadow, l.Lround);
 }
 
 struct ChartBench : ChartSink {
@@ -73,6 +93,11 @@ struct ChartBench : ChartSink {
     }
 
     SeriesRecord& d1(int i) { return st.d1.rec[static_cast<std::size_t>(i)]; }
+    // The values series `s` of D1 holds, up to its last.
+    std::vector<float> values1(int s) const {
+        const auto& row = st.d1.val[static_cast<std::size_t>(s)];
+        return {row.begin(), row.begin() + st.d1.rec[static_cast<std::size_t>(s)].kolpoint + 1};
+    }
     float v1(int s, int k) const { return st.d1.val[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)]; }
 };
 
