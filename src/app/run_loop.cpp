@@ -10,6 +10,7 @@
 #include "app/options.h"
 #include "log/diagnostics.h"
 #include "log/message_file.h"
+#include "log/texts.h"
 #include "app/run_steps.h"
 
 namespace qp {
@@ -19,11 +20,6 @@ namespace {
 constexpr std::string_view kLogName = "qplotlog.htm";
 constexpr std::string_view kMessageFileName = "qplotmsg.htm";
 constexpr std::string_view kDefaultJobName = "qplot.qpj";
-
-constexpr std::string_view kStandardHead =
-    "<HTML>\n"
-    "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n"
-    "<BODY text='green'>\n";
 
 enum class ArgumentKind { Invalid, ChartFile, JobFile };
 
@@ -47,12 +43,12 @@ void load_messages(RunContext& run) {
     std::string bytes;
     std::string head;
     if (run.fs.read_binary(path, &bytes)) {
-        run.console << "Messages are inputted from " << path << '\n';
+        run.console << kMessagesFrom << path << '\n';
         if (load_message_file(bytes, run.catalog, run.console, &head)) {
             run.log << head;
             return;
         }
-        run.console << "Errors are found in file " << path << ". File does not used.\n";
+        run.console << kMessageFileErrors << path << kMessageFileNotUsed;
         run.catalog.restore_builtin();
     }
     run.log << kStandardHead;
@@ -115,8 +111,8 @@ std::optional<int> answer_without_running(const Options& options, const Terminal
 // log stays what it is without them.
 void log_command(RunContext& run, const std::string& start_time, const std::string& start_date,
                  const std::vector<std::string>& args) {
-    run.log << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
-            << start_date << " by command:<br>\n &nbsp; qplot.exe";
+    run.log << kStartedIn << run.current_dir << kStartedAt << start_time << kStartedOn
+            << start_date << kByCommand;
     if (!args.empty()) {
         run.log << ' ';
         for (const std::string& arg : args) run.log << arg << ' ';
@@ -155,7 +151,7 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     run.program_dir = platform.program_dir(argv0);
     run.run_error = -1;
     if (!platform.current_dir(&run.current_dir)) {
-        console << " Error calling fullpath()";
+        console << kFullpathError;
         console.flush();
         return 1;
     }
@@ -166,18 +162,18 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
 
     const std::string start_time = platform.local_time();
     const std::string start_date = platform.local_date();
-    console << "Quillplot started in " << run.current_dir << " at " << start_time << " on "
+    console << kStartedIn << run.current_dir << kStartedAt << start_time << kStartedOn
             << start_date << '\n';
 
     std::string log_path = run.current_dir + std::string(kLogName);
     std::unique_ptr<OutputFile> log_file = fs.open_write(log_path);
     if (!log_file) {
-        console << "qplotlog.htm can not open\n" << "Quillplot aborted\n";
+        console << kLogCannotOpen << kAborted;
         console.flush();
         return 1;
     }
     run.log = RunLog(std::move(log_file));
-    console << "Log file is " << log_path << '\n';
+    console << kLogFileIs << log_path << '\n';
 
     run.catalog.restore_builtin();
     load_messages(run);
@@ -189,8 +185,8 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     run_files(run, platform, options);
 
     const std::string end_time = platform.local_time();
-    console << "Quillplot finished at " << end_time << '\n';
-    run.log << "Quillplot finished at " << end_time << "<br>\n" << "</BODY>\n" << "</HTML>\n";
+    console << kFinishedAt << end_time << '\n';
+    run.log << kFinishedAt << end_time << "<br>\n" << kLogEnd;
     bool log_written = run.log.close();
     console.flush();
 

@@ -1,6 +1,7 @@
 // The message file loader: two passes over the file's bytes with one small
 // state machine that finds the body tag and then the numbered entries.
 #include "log/message_file.h"
+#include "log/texts.h"
 
 #include <ostream>
 #include <string>
@@ -67,7 +68,7 @@ bool load_message_file(std::string_view bytes, Catalog& catalog, std::ostream& c
                 } else if (c == ':') {
                     entry = number;
                     if (entry < 1 || entry > kCatalogSize) {
-                        console << "Number of message more than 34\n";
+                        console << kTooManyMessages;
                         s = State::SkipTag;
                     } else {
                         text.clear();
@@ -85,8 +86,7 @@ bool load_message_file(std::string_view bytes, Catalog& catalog, std::ostream& c
                 } else if (static_cast<int>(text.size()) <= kCatalogTextMax) {
                     text.push_back(c);
                 } else {
-                    console << "Number of simbols in message " + std::to_string(entry) +
-                                   " more than 100\n";
+                    console << kMessageTooLong << std::to_string(entry) << kMessageTooLongEnd;
                     text.resize(kCatalogTextMax);
                     catalog.at_number(entry) = text;
                     s = State::SkipTag;
