@@ -17,6 +17,7 @@
 #include "page/vml_canvas.h"
 #include "read/scanner.h"
 #include "log/diagnostics.h"
+#include "log/html_text.h"
 
 namespace qp {
 
@@ -73,7 +74,7 @@ bool ChartFile::open_page(const std::string& name) {
     if (static_cast<int>(name.size()) > kPathMax) {
         if (page_.is_open()) close_page();
         run_.console << file << ' ' << name << ": " << builtin_text(Msg::WrongNameLength) << '\n';
-        run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
+        run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(name) << ": "
                  << run_.cat(Msg::WrongNameLength) << kEnd << "<br>\n";
         tell_terminal_about_file(run_, name, builtin_text(Msg::WrongNameLength));
         run_.page_lost = true;
@@ -85,7 +86,7 @@ bool ChartFile::open_page(const std::string& name) {
     svg_page_.reset(std::string_view(name).substr(name.find_last_of("\\/") + 1));
     if (page_.open(run_.pages(), name)) return true;
     run_.console << file << ' ' << name << ": " << builtin_text(Msg::CanNotBeOpened) << '\n';
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << name << ": "
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(name) << ": "
              << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
     tell_terminal_about_file(run_, name, builtin_text(Msg::CanNotBeOpened));
     run_.page_lost = true;
@@ -101,7 +102,7 @@ void ChartFile::close_page() {
 }
 
 void ChartFile::report_generated() {
-    run_.log << run_.cat(Msg::File) << ' ' << page_.name() << ' ' << run_.cat(Msg::IsGenerated)
+    run_.log << run_.cat(Msg::File) << ' ' << as_text(page_.name()) << ' ' << run_.cat(Msg::IsGenerated)
              << "<br>\n";
     page_.announced = true;
 }
@@ -109,7 +110,7 @@ void ChartFile::report_generated() {
 void ChartFile::report_not_generated() {
     run_.console << builtin_text(Msg::File) << ' ' << page_.name() << ' '
                  << builtin_text(Msg::DoesNotGenerated) << '\n';
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << page_.name() << ' '
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(page_.name()) << ' '
              << run_.cat(Msg::DoesNotGenerated) << kEnd << "<br>\n";
     tell_terminal_about_file(run_, page_.name(), builtin_text(Msg::DoesNotGenerated));
     run_.page_lost = true;
@@ -124,11 +125,11 @@ void ChartFile::copy_ending_file() {
     if (st_.area.Afile_footer.empty()) return;
     std::string ending;
     if (run_.fs.read_text(st_.area.Afile_footer, &ending)) {
-        run_.log << run_.cat(Msg::EndingFileIs) << ' ' << st_.area.Afile_footer << "<br>\n";
+        run_.log << run_.cat(Msg::EndingFileIs) << ' ' << as_text(st_.area.Afile_footer) << "<br>\n";
         page_.append(ending);
         return;
     }
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << st_.area.Afile_footer << ' '
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(st_.area.Afile_footer) << ' '
              << run_.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
     tell_terminal_about_file(run_, st_.area.Afile_footer, builtin_text(Msg::DoesNotFound));
     run_.file_error = 1;

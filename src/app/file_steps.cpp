@@ -5,13 +5,14 @@
 #include "app/chart_file.h"
 #include "app/run_steps.h"
 #include "log/diagnostics.h"
+#include "log/html_text.h"
 
 namespace qp {
 
 void report_not_found(RunContext& run, const std::string& path) {
     run.console << builtin_text(Msg::File) << ' ' << path << ' '
                 << builtin_text(Msg::DoesNotFound) << '\n';
-    run.log << kRed << run.cat(Msg::File) << ' ' << path << ' ' << run.cat(Msg::DoesNotFound)
+    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ' ' << run.cat(Msg::DoesNotFound)
             << kEnd << "<br>\n";
     tell_terminal_about_file(run, path, builtin_text(Msg::DoesNotFound));
     run.file_skipped = true;
@@ -20,7 +21,7 @@ void report_not_found(RunContext& run, const std::string& path) {
 void report_data_miss(RunContext& run, const std::string& path) {
     run.console << builtin_text(Msg::File) << ' ' << path << ": " << builtin_text(Msg::DataMiss)
                 << '\n';
-    run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::DataMiss) << kEnd
+    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ": " << run.cat(Msg::DataMiss) << kEnd
             << "<br>\n";
     tell_terminal_about_file(run, path, builtin_text(Msg::DataMiss));
     run.file_skipped = true;
@@ -29,7 +30,7 @@ void report_data_miss(RunContext& run, const std::string& path) {
 void report_wrong_length(RunContext& run, const std::string& path) {
     run.console << builtin_text(Msg::File) << ' ' << path << ": "
                 << builtin_text(Msg::WrongNameLength) << '\n';
-    run.log << kRed << run.cat(Msg::File) << ' ' << path << ": " << run.cat(Msg::WrongNameLength)
+    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ": " << run.cat(Msg::WrongNameLength)
             << kEnd << "<br>\n";
     tell_terminal_about_file(run, path, builtin_text(Msg::WrongNameLength));
     run.file_skipped = true;
@@ -44,7 +45,7 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
     run.input_path = path;
 
     run.console << builtin_text(Msg::InputFrom) << ' ' << path << '\n';
-    run.log << run.cat(Msg::InputFrom) << ' ' << path << "<br>\n";
+    run.log << run.cat(Msg::InputFrom) << ' ' << as_text(path) << "<br>\n";
 
     if (!path_fits(path)) {
         report_wrong_length(run, path);
@@ -63,10 +64,10 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
         if (from_command_line) run.console << '\a';
         run.console << builtin_text(Msg::File) << ' ' << path << ' ' << builtin_text(Msg::OK)
                     << '\n';
-        run.log << run.cat(Msg::File) << ' ' << path << ' ' << run.cat(Msg::OK) << "<br>\n";
+        run.log << run.cat(Msg::File) << ' ' << as_text(path) << ' ' << run.cat(Msg::OK) << "<br>\n";
     } else {
         run.console << builtin_text(Msg::ErrorsAreFoundInFile) << ' ' << path << '\n';
-        run.log << kRed << run.cat(Msg::ErrorsAreFoundInFile) << ' ' << path << ' ' << kEnd
+        run.log << kRed << run.cat(Msg::ErrorsAreFoundInFile) << ' ' << as_text(path) << ' ' << kEnd
                 << "<br>\n";
         run.run_error = 1;
     }

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/run_steps.h"
+#include "log/html_text.h"
 
 namespace qp {
 
@@ -48,11 +49,11 @@ void process_job_file(RunSession& session, const std::string& job_path, const st
 
     if (!read_directory(session, job_path, text, pos, &run.input_dir)) return;
     run.console << builtin_text(Msg::InputDataIsPlacedIn) << ' ' << run.input_dir << '\n';
-    run.log << run.cat(Msg::InputDataIsPlacedIn) << ' ' << run.input_dir << "<br>\n";
+    run.log << run.cat(Msg::InputDataIsPlacedIn) << ' ' << as_text(run.input_dir) << "<br>\n";
 
     if (!read_directory(session, job_path, text, pos, &run.output_dir)) return;
     run.console << builtin_text(Msg::OutputDataWillBePlacedInto) << ' ' << run.output_dir << '\n';
-    run.log << run.cat(Msg::OutputDataWillBePlacedInto) << ' ' << run.output_dir << "<br>\n";
+    run.log << run.cat(Msg::OutputDataWillBePlacedInto) << ' ' << as_text(run.output_dir) << "<br>\n";
 
     // Blanks before a name are dropped; everything after its first other
     // character belongs to it, trailing blanks and tabs included.

@@ -9,6 +9,7 @@
 #include "app/no_pages_file_system.h"
 #include "app/options.h"
 #include "log/diagnostics.h"
+#include "log/html_text.h"
 #include "log/message_file.h"
 #include "log/texts.h"
 #include "app/run_steps.h"
@@ -57,7 +58,7 @@ void load_messages(RunContext& run) {
 // A job file named by the run: opened and read, or reported.
 void run_job_file(RunSession& session, const std::string& job_path) {
     RunContext& run = session.run;
-    run.log << run.cat(Msg::InputFrom) << ' ' << job_path << "<br>\n";
+    run.log << run.cat(Msg::InputFrom) << ' ' << as_text(job_path) << "<br>\n";
     if (!path_fits(job_path)) {
         report_wrong_length(run, job_path);
         return;
@@ -80,7 +81,7 @@ void run_argument(RunSession& session, const std::string& arg) {
             run_job_file(session, arg);
             break;
         case ArgumentKind::Invalid:
-            run.log << kRed << run.cat(Msg::Error) << ": " << arg << ' '
+            run.log << kRed << run.cat(Msg::Error) << ": " << as_text(arg) << ' '
                     << run.cat(Msg::InvalidFileExtension) << kEnd << "<br>\n";
             tell_terminal_about_file(run, arg, builtin_text(Msg::InvalidFileExtension));
             run.file_skipped = true;
@@ -111,11 +112,11 @@ std::optional<int> answer_without_running(const Options& options, const Terminal
 // log stays what it is without them.
 void log_command(RunContext& run, const std::string& start_time, const std::string& start_date,
                  const std::vector<std::string>& args) {
-    run.log << kStartedIn << run.current_dir << kStartedAt << start_time << kStartedOn
+    run.log << kStartedIn << as_text(run.current_dir) << kStartedAt << start_time << kStartedOn
             << start_date << kByCommand;
     if (!args.empty()) {
         run.log << ' ';
-        for (const std::string& arg : args) run.log << arg << ' ';
+        for (const std::string& arg : args) run.log << as_text(arg) << ' ';
     }
     run.log << "<br>\n";
 }

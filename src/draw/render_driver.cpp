@@ -12,6 +12,7 @@
 #include "layout/layout.h"
 #include "model/series_values.h"
 #include "log/diagnostics.h"
+#include "log/html_text.h"
 
 namespace qp {
 
@@ -31,13 +32,13 @@ bool write_heading(const ChartState& st, RunContext& run, Canvas& out) {
     }
     std::string contents;
     if (!run.fs.read_text(st.area.Afile_header, &contents)) {
-        run.log << kRed << run.cat(Msg::File) << " " << st.area.Afile_header << " "
+        run.log << kRed << run.cat(Msg::File) << " " << as_text(st.area.Afile_header) << " "
                 << run.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
         tell_terminal_about_file(run, st.area.Afile_header, builtin_text(Msg::DoesNotFound));
         run.file_error = 1;
         return false;
     }
-    run.log << run.cat(Msg::HeadingFileIs) << " " << st.area.Afile_header << "<br>\n";
+    run.log << run.cat(Msg::HeadingFileIs) << " " << as_text(st.area.Afile_header) << "<br>\n";
     out.verbatim(contents);
     return true;
 }

@@ -9,6 +9,8 @@
 
 #include <ostream>
 
+#include "log/html_text.h"
+
 namespace qp {
 
 namespace {
@@ -30,7 +32,7 @@ public:
         for (int i = 0; i < count && !end_.at_eof; ++i) {
             int c = next_char();
             if (c == kEndOfInput) return;
-            log_ << static_cast<char>(c);
+            put(c);
             ended_ = c == '\n';
         }
     }
@@ -43,7 +45,7 @@ public:
         while (!end_.at_eof) {
             int c = next_char();
             if (c == '\n' || c == kEndOfInput) break;
-            log_ << static_cast<char>(c);
+            put(c);
         }
         ended_ = true;
     }
@@ -51,6 +53,12 @@ public:
     const EchoEnd& end() const { return end_; }
 
 private:
+    // The character as text: markup in the line is shown, not obeyed.
+    void put(int c) {
+        const char ch = static_cast<char>(c);
+        log_ << html_char(ch);
+    }
+
     int next_char() {
         ++end_.column;
         if (end_.consumed >= text_.size()) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "log/html_text.h"
 #include "model/pixel_math.h"
 #include "page/vml_format.h"
 
@@ -51,13 +52,21 @@ std::string fixed_text(double value, int width, int decimals) {
 
 }  // namespace
 
+std::string_view VmlCanvas::shown(std::string_view text, bool as_text) {
+    if (!as_text) return text;
+    shown_.clear();
+    append_html_text(shown_, text);
+    return shown_;
+}
+
 // --- Page ---
 
 void VmlCanvas::heading(const PageHeading& heading) {
     out_.raw("<html>\n<xml:namespace prefix=\"v\"/>\n");
     if (heading.title_line) {
+        // An error page shows its title as text.
         out_.emit<"<title>%s</title>\n">(
-            heading.title);
+            shown(heading.title, markup_as_text_ || heading.error_page));
     }
     if (heading.error_page) {
         // The error page's head stands on one line, without a character set.
@@ -129,7 +138,7 @@ void VmlCanvas::error_notice(int width, int height, std::string_view file_name) 
               "font:normal normal bold 16 Arial;color:white;background:red' >\n"
               "<v:textbox/>ERRORS in %s</v:textbox/>\n"
               "</v:shape>\n">(
-        w - 2, h - 2, w - 4, h - 4, file_name);
+        w - 2, h - 2, w - 4, h - 4, shown(file_name, true));
 }
 
 // --- Lines ---
@@ -145,13 +154,14 @@ void VmlCanvas::line(Point from, Point to, int weight, std::string_view color,
     out_.emit<"<v:line %s style='position:absolute' from='%d,%d' to='%d,%d' "
               "strokeweight='%dpx' strokecolor='%q' %s %s>\n</v:line>\n">(
         VmlWriter::id(tags.id), from.x, from.y, to.x, to.y, weight, color,
-        VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+        VmlWriter::link(tags.link), shown_title(tags.title));
 }
 
 // --- Text ---
 
 void VmlCanvas::text_box(TextRole role, const Rect& b, Align align, const TextStyle& s,
-                         std::string_view text) {
+                         std::string_view raw_text) {
+    const std::string_view text = shown(raw_text, markup_as_text_);
     switch (role) {
         case TextRole::Title:
         case TextRole::XCaption:
@@ -181,7 +191,8 @@ void VmlCanvas::text_box(TextRole role, const Rect& b, Align align, const TextSt
 }
 
 void VmlCanvas::text_along(TextRole role, Point from, Point to, Align align,
-                           const TextStyle& s, std::string_view text) {
+                           const TextStyle& s, std::string_view raw_text) {
+    const std::string_view text = shown(raw_text, markup_as_text_);
     // Only a scale's caption stands positioned in the group.
     const std::string_view position =
         role == TextRole::YCaption ? "style='position:absolute' " : "";

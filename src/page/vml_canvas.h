@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <string_view>
 
@@ -22,6 +23,10 @@ public:
         : out_(out, std::move(spill)) {}
 
     PageText& page() { return out_.page(); }
+
+    // Texts of chart files from others: their markup is shown as text,
+    // not obeyed.
+    void show_markup_as_text() { markup_as_text_ = true; }
 
     void heading(const PageHeading& heading) override;
     void verbatim(std::string_view bytes) override;
@@ -58,8 +63,16 @@ public:
 
 private:
     void number_line(const Number& number);
+    // The text as the page shows it: as given, or as text.
+    std::string_view shown(std::string_view text, bool as_text);
+    // A series element's tooltip, shown as its other texts are.
+    VmlWriter::Attribute shown_title(std::string_view title) {
+        return VmlWriter::title(shown(title, markup_as_text_));
+    }
 
     VmlWriter out_;
+    bool markup_as_text_ = false;
+    std::string shown_;   // the last text shown as text
 };
 
 }  // namespace qp

@@ -21,7 +21,7 @@ void VmlCanvas::value_label(const Rect& b, const TextStyle& s, const Number& num
     out_.emit<"<v:shape %s style='position:absolute;top:%d;left:%d;height:%d;width:%d; "
               "font:%q normal %q %d %q;color:%q;background:%q' %s  %s>\n">(
         VmlWriter::id(tags.id), b.top, b.left, b.height, b.width, s.italic, s.bold, s.size,
-        s.font, s.color, s.background, VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+        s.font, s.color, s.background, VmlWriter::link(tags.link), shown_title(tags.title));
     number_line(number);
 }
 
@@ -31,13 +31,13 @@ void VmlCanvas::rect(const Rect& b, const Paint& paint, const Tags& tags) {
                   "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n"
                   "</v:rect>\n">(
             VmlWriter::id(tags.id), paint.fill, paint.stroke, *paint.weight, b.top, b.left,
-            b.width, b.height, VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+            b.width, b.height, VmlWriter::link(tags.link), shown_title(tags.title));
     } else {
         out_.emit<"<v:rect %s fillcolor='%q' strokecolor='%q' "
                   "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n"
                   "</v:rect>\n">(
             VmlWriter::id(tags.id), paint.fill, paint.stroke, b.top, b.left, b.width, b.height,
-            VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+            VmlWriter::link(tags.link), shown_title(tags.title));
     }
 }
 
@@ -45,7 +45,7 @@ void VmlCanvas::oval(const Rect& b, const Paint& paint, const Tags& tags) {
     out_.emit<"<v:oval %s fillcolor='%q' strokecolor='%q' strokeweight='%dpx' "
               "style='position:absolute;top:%d;left:%d;width:%d;height:%d' %s  %s>\n</v:oval>\n">(
         VmlWriter::id(tags.id), paint.fill, paint.stroke, paint.weight.value_or(1), b.top, b.left,
-        b.width, b.height, VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+        b.width, b.height, VmlWriter::link(tags.link), shown_title(tags.title));
 }
 
 void VmlCanvas::triangle(const std::array<Point, 3>& p, const Paint& paint, const Tags& tags) {
@@ -55,7 +55,7 @@ void VmlCanvas::triangle(const std::array<Point, 3>& p, const Paint& paint, cons
               "</v:polyline>\n">(
         VmlWriter::id(tags.id), paint.fill, paint.stroke, paint.weight.value_or(1), p[0].x,
         p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[0].x, p[0].y, VmlWriter::link(tags.link),
-        VmlWriter::title(tags.title));
+        shown_title(tags.title));
 }
 
 void VmlCanvas::area_segment(const std::array<Point, 4>& p, const Paint& paint,
@@ -63,7 +63,7 @@ void VmlCanvas::area_segment(const std::array<Point, 4>& p, const Paint& paint,
     out_.emit<"<v:polyline %s style='position:absolute' fillcolor='%q' strokecolor='%q' "
               "points='%d,%d %d,%d %d,%d %d,%d' %s %s>\n</v:polyline>\n">(
         VmlWriter::id(tags.id), paint.fill, paint.stroke, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x,
-        p[2].y, p[3].x, p[3].y, VmlWriter::link(tags.link), VmlWriter::title(tags.title));
+        p[2].y, p[3].x, p[3].y, VmlWriter::link(tags.link), shown_title(tags.title));
 }
 
 void VmlCanvas::sector(const Sector& s) {
@@ -76,7 +76,7 @@ void VmlCanvas::sector(const Sector& s) {
         s.width, s.height, s.width, s.height, s.centre.x, s.centre.y, s.centre.x, s.centre.y,
         s.radius, s.radius, s.start_degrees * kArcUnitsPerDegree,
         s.sweep_degrees * kArcUnitsPerDegree, s.paint.fill, s.paint.stroke, link,
-        VmlWriter::id(s.tags.id), VmlWriter::title(s.tags.title));
+        VmlWriter::id(s.tags.id), shown_title(s.tags.title));
 }
 
 }  // namespace qp

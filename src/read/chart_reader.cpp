@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "log/diagnostics.h"
+#include "log/html_text.h"
 #include "read/chart_reader.h"
 #include "read/field_syntax.h"
 #include "read/record_readers.h"
@@ -118,7 +119,7 @@ void RecordScanner::read_stencil(StencilVariant variant) {
     const Msg announce =
         variant == StencilVariant::FirstArea ? Msg::StencilIsInputtedFrom : Msg::InputFrom;
     run_.console << builtin_text(announce) << ' ' << path << '\n';
-    run_.log << run_.cat(announce) << ' ' << path << "<br>\n";
+    run_.log << run_.cat(announce) << ' ' << as_text(path) << "<br>\n";
 
     std::string text;
     if (run_.fs.read_text(path, &text)) {
@@ -134,13 +135,13 @@ void RecordScanner::read_stencil(StencilVariant variant) {
         run_.file_error = (error_before != 0 || stencil_errors) ? 1 : 0;
         if (stencil_errors && variant == StencilVariant::FirstArea) {
             run_.console << builtin_text(Msg::ErrorsAreFoundInFile) << ' ' << path << '\n';
-            run_.log << kRed << run_.cat(Msg::ErrorsAreFoundInFile) << ' ' << path << ' ' << kEnd
+            run_.log << kRed << run_.cat(Msg::ErrorsAreFoundInFile) << ' ' << as_text(path) << ' ' << kEnd
                      << "<br>\n";
         }
     } else {
         run_.console << builtin_text(Msg::File) << ' ' << path << ' '
                      << builtin_text(Msg::DoesNotFound) << '\n';
-        run_.log << kRed << run_.cat(Msg::File) << ' ' << path << ' ' << run_.cat(Msg::DoesNotFound)
+        run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(path) << ' ' << run_.cat(Msg::DoesNotFound)
                  << kEnd << "<br>\n";
         tell_terminal_about_file(run_, path, builtin_text(Msg::DoesNotFound));
         run_.file_error = 1;

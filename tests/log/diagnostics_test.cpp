@@ -59,6 +59,16 @@ TEST(Diagnostics, EchoTheLineWithTheFaultySpot) {
          black("LEGEND;;") + "<font color='red' size='5'>pinkish", "Wrong color", 16, false},
         {"rest of line from the start to the end of the file", "pinkish", 8, 1, 'R', Msg::WrongColor,
          "<font color='red' size='5'>pinkish", "Wrong color", 7, true},
+        // Markup in the line is shown as text: each of < > & " ' becomes its
+        // character reference, and the same characters are marked.
+        {"markup in the rest", "Z<img src=x onerror=alert(1)>\n", 1, 0, 'E', {},
+         large("Z") + rest("&lt;img src=x onerror=alert(1)&gt;"),
+         "It is expected A B P D L T X Y", 30, false},
+        {"markup marked", "X;1;a&'>\"b\n", 7, 5, 'F', Msg::WrongSymbol,
+         black("X;1;") + black("a&amp;") + large("&#39;") + rest("&gt;&quot;b"), "Wrong symbol",
+         11, false},
+        {"markup in the black prefix", "<b>;<\n", 5, 5, 'R', Msg::WrongColor,
+         black("&lt;b&gt;;") + "<font color='red' size='5'>&lt;", "Wrong color", 6, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,4 +1,4 @@
-// The error page as a whole: its short heading, a block without an id slot
+// The error page as a whole (its title and file name shown as text): its short heading, a block without an id slot
 // and the notice, with the default size standing in for a side of 0.
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(ErrorPage, ShortHeadingBareBlockAndDefaultSize) {
     append_error_page(page, AreaPlace{3, 9, 0, 100}, ErrorPageHeading{true, true}, "T's",
                       "a'b.txt");
     EXPECT_EQ(page.view(),
-              "<html>\n<xml:namespace prefix=\"v\"/>\n<title>T's</title>\n"
+              "<html>\n<xml:namespace prefix=\"v\"/>\n<title>T&#39;s</title>\n"
               "<head><META Name=\"Generator\" Content=\"Quillplot\"></head>\n<style>\n"
               "v\\:* {behavior=url(#default#VML)}\n</style>\n<body>\n"
               "<div style='position:absolute;top:9px;left:3px'>\n"
@@ -23,13 +23,28 @@ TEST(ErrorPage, ShortHeadingBareBlockAndDefaultSize) {
               "style='position:absolute;top:1px;left:1px;width:398px;height:98px' >\n"
               "</v:roundrect>\n<v:shape style='position:absolute;top:2;left:2;text-align:center;"
               "width:396;height:96;font:normal normal bold 16 Arial;color:white;background:red' >\n"
-              "<v:textbox/>ERRORS in a'b.txt</v:textbox/>\n</v:shape>\n</v:group></div>\n");
+              "<v:textbox/>ERRORS in a&#39;b.txt</v:textbox/>\n</v:shape>\n</v:group></div>\n");
 
     // Without the heading, in the page's flow.
     PageText bare;
     append_error_page(bare, AreaPlace{3, -1, 50, 60}, ErrorPageHeading{false, true}, "T", "x");
     EXPECT_EQ(bare.view().substr(0, 59),
               "<div style='position:relative;left:3px'>\n<v:group style='an");
+}
+
+// A title or file name with markup shows it as text on the page.
+TEST(ErrorPage, TitleAndFileNameAreShownAsText) {
+    PageText page;
+    append_error_page(page, AreaPlace{}, ErrorPageHeading{true, true},
+                      "<b>T</b>&amp;\"</title><script>", "x<img src=y onerror=alert(1)>.csv");
+    const std::string text(page.view());
+    EXPECT_NE(text.find("<title>&lt;b&gt;T&lt;/b&gt;&amp;amp;&quot;&lt;/title&gt;&lt;script&gt;"
+                        "</title>\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("ERRORS in x&lt;img src=y onerror=alert(1)&gt;.csv</v:textbox/>"),
+              std::string::npos);
+    EXPECT_EQ(text.find("<script"), std::string::npos);
+    EXPECT_EQ(text.find("<img"), std::string::npos);
 }
 
 }  // namespace
