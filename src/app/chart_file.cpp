@@ -235,9 +235,11 @@ void ChartFile::draw_chart() {
     const LayoutPolicy policy = options_.tidy ? LayoutPolicy::Tidy : LayoutPolicy::Specified;
     if (options_.format == PageFormat::Svg) {
         SvgCanvas canvas(page_.text(), svg_page_, [this] { page_.flush(); });
+        if (options_.safe) canvas.show_markup_as_text();
         render_chart(st_, run_, canvas, policy);
     } else {
         VmlCanvas canvas(page_.text(), [this] { page_.flush(); });
+        if (options_.safe) canvas.show_markup_as_text();
         render_chart(st_, run_, canvas, policy);
     }
 }

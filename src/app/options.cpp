@@ -4,7 +4,7 @@ namespace qp {
 
 namespace {
 
-constexpr std::string_view kKnown = "--help, -h, --version, --svg, --check, --strict, --tidy, --";
+constexpr std::string_view kKnown = "--help, -h, --version, --svg, --check, --strict, --tidy, --safe, --";
 
 }  // namespace
 
@@ -28,6 +28,8 @@ Options parse_options(const std::vector<std::string>& args) {
             options.strict = true;
         } else if (arg == "--tidy") {
             options.tidy = true;
+        } else if (arg == "--safe") {
+            options.safe = true;
         } else if (options.unknown.empty()) {
             options.unknown = arg;
         }
@@ -52,6 +54,9 @@ std::string_view usage_text() {
            "  --strict     exit code 1 also for skipped files and pages not written\n"
            "  --tidy       charts laid out to read well: round scale steps, nothing\n"
            "               outside the plot, no overlapping labels (same records)\n"
+           "  --safe       for chart files from others: markup in texts shown as text,\n"
+           "               only http, https, mailto and relative links, plain font\n"
+           "               names, file names inside the job's directories\n"
            "  /?           the original two-page help text\n"
            "\n"
            "Errors are also written to standard error as FILE:LINE:COLUMN: MESSAGE.\n"

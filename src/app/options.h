@@ -19,11 +19,12 @@ struct Options {
     bool check = false;     // --check: read and check, write no page
     bool strict = false;    // --strict: skipped files and lost pages fail the run
     bool tidy = false;      // --tidy: charts laid out to read well
+    bool safe = false;      // --safe: chart files from others, markup shown as text
     std::vector<std::string> files;   // the other arguments, in order
     std::string unknown;    // the first option not known, if any
 
     bool any() const {
-        return help || version || format != PageFormat::Vml || check || strict || tidy || !unknown.empty();
+        return help || version || format != PageFormat::Vml || check || strict || tidy || safe || !unknown.empty();
     }
 };
 

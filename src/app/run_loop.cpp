@@ -183,6 +183,7 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     // With --check the pages are drawn as usual but go nowhere.
     NoPagesFileSystem no_pages(fs);
     if (options.check) run.page_fs = &no_pages;
+    run.safe_input = options.safe;
     run_files(run, platform, options);
 
     const std::string end_time = platform.local_time();

@@ -43,6 +43,9 @@ struct RunContext {
     // A file was skipped (not found, a wrong extension or name length, a job
     // without its directory lines), or a page could not be written.
     bool file_skipped = false;
+    // Chart files come from others (--safe): links, font names and file
+    // names that could do harm are refused as input errors.
+    bool safe_input = false;
     bool page_lost = false;
     // Where pages are written: the file system, or one that keeps no page
     // (checking only).

@@ -88,7 +88,11 @@ void SvgCanvas::escaped(std::string_view text) {
 
 void SvgCanvas::plain(std::string_view text) {
     scratch_.clear();
-    svg::append_plain(scratch_, text);
+    if (markup_as_text_) {
+        svg::append_escaped(scratch_, text);
+    } else {
+        svg::append_plain(scratch_, text);
+    }
     raw(scratch_);
 }
 
@@ -409,6 +413,12 @@ void SvgCanvas::text_box(TextRole role, const Rect& b, Align align, const TextSt
     // Category and legend labels have no alignment of their own: they
     // stand at the left of their boxes.
     if (role == TextRole::CategoryLabel || role == TextRole::LegendLabel) align = Align::Left;
+    if (markup_as_text_) {
+        as_text_.clear();
+        svg::append_escaped(as_text_, text);
+        box_text(b, align, s, as_text_, false);
+        return;
+    }
     box_text(b, align, s, text, true);
 }
 
@@ -438,8 +448,15 @@ void SvgCanvas::text_along(TextRole, Point from, Point to, Align align, const Te
     double x = from.x;
     if (align == Align::Center) x += length / 2;
     if (align == Align::Right) x += length;
-    const double y = first_baseline(from.y, s.size, svg::line_count(text));
-    text_element(TextAt{x, y, align, angle, from}, s, text, true);
+    if (markup_as_text_) {
+        as_text_.clear();
+        svg::append_escaped(as_text_, text);
+        const double y = first_baseline(from.y, s.size, 1);
+        text_element(TextAt{x, y, align, angle, from}, s, as_text_, false);
+    } else {
+        const double y = first_baseline(from.y, s.size, svg::line_count(text));
+        text_element(TextAt{x, y, align, angle, from}, s, text, true);
+    }
     element_done();
 }
 

@@ -64,6 +64,10 @@ public:
 
     static constexpr std::size_t kSpillBytes = std::size_t{1} << 20;
 
+    // Texts of chart files from others: their markup is shown as text,
+    // not obeyed.
+    void show_markup_as_text() { markup_as_text_ = true; }
+
     void heading(const PageHeading& heading) override;
     void verbatim(std::string_view bytes) override;
     void page_end() override;
@@ -102,7 +106,8 @@ private:
     void num(long long v);
     void dec(double v, int decimals = 1);
     void escaped(std::string_view text);   // a text as it stands
-    void plain(std::string_view text);     // a text with its markup resolved
+    // A text with its markup resolved (or shown as text).
+    void plain(std::string_view text);
     // name="colour", the fallback when the colour is not valid.
     void color_attr(std::string_view name, std::string_view color, std::string_view fallback);
     void xywh(const Rect& box);
@@ -153,6 +158,8 @@ private:
     SvgPage& page_;
     std::function<void()> spill_;
     std::string scratch_;   // escaped texts, reused
+    bool markup_as_text_ = false;
+    std::string as_text_;   // the last text shown as text, escaped
     std::optional<ChartSummary> summary_;
     int blocks_ = 0;   // blocks since the chart was described
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "log/diagnostics.h"
+#include "read/safe_input.h"
 
 namespace qp {
 
@@ -80,6 +81,12 @@ FieldEntry text(std::string& target, int max_length, Msg too_long) {
     f.text = &target;
     f.max_length = max_length;
     f.too_long = too_long;
+    return f;
+}
+
+FieldEntry font_name(std::string& target, int max_length) {
+    FieldEntry f = text(target, max_length);
+    f.font_name = true;
     return f;
 }
 
@@ -274,13 +281,15 @@ Outcome FieldCursor::feed_color(int c) {
 }
 
 Outcome FieldCursor::feed_text(int c) {
+    if (f_.font_name && rc_.run.safe_input && !is_safe_font_char(c)) return report(Msg::WrongSymbol);
     if (static_cast<int>(f_.text->size()) >= f_.max_length) return report(f_.too_long);
     f_.text->push_back(static_cast<char>(c));
     return Outcome::Accepted;
 }
 
 Outcome FieldCursor::feed_file_name(int c) {
-    if (is_forbidden_in_file_name(c)) {
+    if (is_forbidden_in_file_name(c) ||
+        (rc_.run.safe_input && leaves_job_directories(*f_.text, c))) {
         f_.text->clear();
         return report(Msg::WrongSymbol);
     }

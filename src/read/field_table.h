@@ -67,6 +67,7 @@ struct FieldEntry {
     WordForm form = WordForm::Plain;
     int max_length = 0;             // Text
     Msg too_long = Msg::WrongNameLength;
+    bool font_name = false;         // Text: a font name (held to the safe characters)
     bool allow_sign = false;        // Real
     ColorRules color_rules;         // Color
     bool store_on_close = false;    // Whole: the value lands only when the field closes
@@ -117,6 +118,7 @@ FieldEntry step_real(float& target, int& presence, std::string& digits);
 FieldEntry color(std::string& target);
 FieldEntry area_color(std::string& target);   // the names and "transparent"
 FieldEntry text(std::string& target, int max_length, Msg too_long = Msg::WrongNameLength);
+FieldEntry font_name(std::string& target, int max_length);
 FieldEntry file_name(std::string& target);
 FieldEntry identifier(std::string& target);
 FieldEntry x_marks(int& grid, int& cross, int& angle);

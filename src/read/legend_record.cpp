@@ -18,7 +18,7 @@ void read_legend_record(RecordContext& rc) {
         whole(st.legend.Lcols).opens_at(0),
         whole(st.legend.Lrows).opens_at(0),
         whole(st.legend.Lfsize).opens_at(0),
-        text(st.legend.Lfont, kLegendFontMax).opens_empty(),
+        font_name(st.legend.Lfont, kLegendFontMax).opens_empty(),
         color(st.legend.Lfcolor).opens_empty(),
         flag("BOLD", st.legend.Lbold, "bold"),
         flag("ITALIC", st.legend.Litalic, "italic"),

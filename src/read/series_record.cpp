@@ -12,6 +12,7 @@
 #include "log/diagnostics.h"
 #include "read/field_syntax.h"
 #include "read/record_readers.h"
+#include "read/safe_input.h"
 #include "read/series_types.h"
 
 namespace qp {
@@ -85,7 +86,7 @@ private:
             case State::Color1: return take_color(c, rec_.color1, State::Color2);
             case State::Color2: return take_color(c, rec_.color2, State::Text);
             case State::Text: return take_text(c, rec_.text, State::Url);
-            case State::Url: return take_text(c, rec_.url, State::Values);
+            case State::Url: return take_url(c);
             case State::Values: return take_value(c);
         }
         return false;
@@ -178,6 +179,15 @@ private:
         return true;
     }
 
+    // A link of a chart file from others is held to the safe schemes.
+    bool take_url(int c) {
+        if (c != ';' && rc_.run.safe_input && link_.refuses(c)) {
+            rec_.url.clear();
+            return reject_field(Msg::WrongSymbol);
+        }
+        return take_text(c, rec_.url, State::Values);
+    }
+
     // The values of a long record are mostly digits, points, signs and
     // ";": those are taken here straight from the text, exactly as
     // next_char() and take_value() would take them one by one; anything
@@ -267,6 +277,7 @@ private:
     bool size_blank_seen_ = false;
 
     ColorField color_{kSeriesColors};
+    LinkCheck link_;
     RealNumber value_{kSeriesValues};
 };
 

@@ -9,7 +9,7 @@ void read_title_record(RecordContext& rc) {
     const FieldEntry fields[] = {
         keyword("TITLE"),
         whole(st.title.Tsize).opens_at(0),
-        text(st.title.Tfont, kFontMax).opens_empty(),
+        font_name(st.title.Tfont, kFontMax).opens_empty(),
         color(st.title.Tcolor).opens_empty(),
         flag("BOLD", st.title.Tbold, "bold"),
         flag("ITALIC", st.title.Titalic, "italic"),

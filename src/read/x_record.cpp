@@ -21,7 +21,7 @@ void read_x_record(RecordContext& rc) {
         whole(st.x.Xwidth).opens_at(0),
         color(st.x.Xgcolor).opens_empty().with_hex_text(kHexExpectedX),
         whole(st.x.Xsize).opens_at(0),
-        text(st.x.Xfont, kFontMax).opens_empty(),
+        font_name(st.x.Xfont, kFontMax).opens_empty(),
         color(st.x.Xcolor).opens_empty().with_hex_text(kHexExpectedX),
         flag("BOLD", st.x.Xbold, "bold"),
         flag("ITALIC", st.x.Xitalic, "italic"),

@@ -19,7 +19,7 @@ void read_scale(RecordContext& rc, Scale& y) {
         real(y.substep, nullptr, false).opens_empty(),
         real(y.xlocate, &y.pxlocate, true).opens_empty(),
         whole(y.size).opens_at(0),
-        text(y.font, kFontMax).opens_empty(),
+        font_name(y.font, kFontMax).opens_empty(),
         color(y.color).opens_empty(),
         flag("BOLD", y.bold, "bold"),
         flag("ITALIC", y.italic, "italic"),

@@ -31,7 +31,7 @@ TEST(CommandLine, AnUnknownOptionRunsNothing) {
     EXPECT_EQ(r.run({"a.csv", "--tidyish", "--svg"}), 2);
     EXPECT_EQ(r.console.str(), "");
     EXPECT_EQ(r.errors.str(), "qplot: unknown option --tidyish (known: --help, -h, --version, "
-                              "--svg, --check, --strict, --tidy, --)\n");
+                              "--svg, --check, --strict, --tidy, --safe, --)\n");
     EXPECT_EQ(r.fs.files.size(), 1u) << "no run log, no page";
 }
 

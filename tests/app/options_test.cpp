@@ -9,9 +9,12 @@ namespace {
 
 TEST(Options, AnywhereAmongTheFilesUntilTheEndMark) {
     const Options o = parse_options({"a.csv", "--svg", "b.qpj", "--strict", "--check", "-h",
-                                     "--version", "--tidy", "--", "--help", "-h", "c.csv"});
+                                     "--version", "--tidy", "--safe", "--", "--help", "-h",
+                                     "c.csv"});
     EXPECT_EQ(o.format, PageFormat::Svg);
-    EXPECT_TRUE(o.strict && o.check && o.help && o.version && o.tidy);
+    EXPECT_TRUE(o.strict && o.check && o.help && o.version && o.tidy && o.safe);
+    EXPECT_TRUE(parse_options({"--safe"}).any());
+    EXPECT_FALSE(parse_options({"--", "--safe"}).safe);
     EXPECT_TRUE(parse_options({"--tidy"}).any());
     EXPECT_FALSE(parse_options({"--", "--tidy"}).tidy);
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv", "b.qpj", "--help", "-h", "c.csv"}));
@@ -28,7 +31,7 @@ TEST(Options, PlainArgumentsAreFilesAndTheFirstUnknownOptionIsKept) {
     EXPECT_TRUE(unknown.any());
     EXPECT_EQ(unknown_option_text("--tidyx"),
               "qplot: unknown option --tidyx (known: --help, -h, --version, --svg, --check, "
-              "--strict, --tidy, --)\n");
+              "--strict, --tidy, --safe, --)\n");
 }
 
 }  // namespace
