@@ -29,21 +29,23 @@ inline constexpr char kPartSeparator = '\x1e';
 inline constexpr std::string_view kProgramDir = "/prog/";
 inline constexpr std::string_view kWorkDir = "/work/";
 
-// A memory file system in which every name that is not stored reads, in
-// text mode, as one fixed text (the chart description of the input), so
-// that whatever chart, stencil, heading or ending file the input names is
-// found.  A name holding the word "missing" is never found, and a page
-// whose name holds the word "full" cannot be written (like a full device),
-// so the failure paths stay reachable.
+// A memory file system in which every name that is not stored reads as one
+// fixed text (the chart description of the input), so that whatever chart,
+// stencil, heading or ending file the input names is found; a message file
+// is found only when stored.  A name holding the word "missing" is never
+// found, and a page whose name holds the word "full" cannot be written
+// (like a full device), so the failure paths stay reachable.
 class FuzzFileSystem : public MemoryFileSystem {
 public:
     std::string fallback;
 
-    bool read_text(const std::string& path, std::string* contents) override {
-        if (MemoryFileSystem::read_text(path, contents)) return true;
-        if (path.find("missing") != std::string::npos) return false;
-        *contents = drop_cr_before_lf(fallback);
-        return true;
+    std::unique_ptr<InputFile> open_read(const std::string& path) override {
+        if (auto stored = MemoryFileSystem::open_read(path)) return stored;
+        const std::string_view messages = "qplotmsg.htm";
+        const bool message_file = path.size() >= messages.size() &&
+                                  path.compare(path.size() - messages.size(), messages.size(), messages) == 0;
+        if (message_file || path.find("missing") != std::string::npos) return nullptr;
+        return input_file(path, fallback);
     }
 
     // Bytes written to each page.  Pages are counted, not kept, so that a

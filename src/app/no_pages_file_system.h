@@ -14,15 +14,13 @@ class NoPagesFileSystem : public FileSystem {
 public:
     explicit NoPagesFileSystem(FileSystem& files) : files_(files) {}
 
-    bool read_text(const std::string& path, std::string* contents) override {
-        return files_.read_text(path, contents);
-    }
-    bool read_binary(const std::string& path, std::string* contents) override {
-        return files_.read_binary(path, contents);
+    std::unique_ptr<InputFile> open_read(const std::string& path) override {
+        return files_.open_read(path);
     }
     std::unique_ptr<OutputFile> open_write(const std::string&) override {
         return std::make_unique<Discard>();
     }
+    FileIdentity identify(const std::string& path) override { return files_.identify(path); }
 
 private:
     class Discard : public OutputFile {

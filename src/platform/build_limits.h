@@ -1,4 +1,4 @@
-// Limits that a build may set: the fuzz build lowers the walk limit.
+// Limits of the run; a build may set the walk limit: the fuzz build lowers it.
 #pragma once
 
 namespace qp {
@@ -11,5 +11,10 @@ namespace qp {
 #define QP_WALK_LIMIT 100000
 #endif
 inline constexpr int kMaxWalkElements = QP_WALK_LIMIT;
+
+// A heading or ending file is copied into its page only up to this size; a
+// larger one (or one that never ends, such as a file of the system's
+// process tables) is reported as not found.
+inline constexpr unsigned long long kMaxCopiedFileBytes = 64ull << 20;
 
 }  // namespace qp

@@ -3,14 +3,45 @@
 // the platform layer.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace qp {
 
+// Which file a name stands for: its normal absolute path and, where the
+// system tells it, the device and number that every name of the same file
+// shares (links included).
+struct FileIdentity {
+    std::string path;
+    bool numbered = false;
+    std::uint64_t device = 0;
+    std::uint64_t number = 0;
+};
+
+// Two identities are one file when their device and number agree or, where
+// either has none (a file not yet made), when their paths agree.
+bool same_file(const FileIdentity& a, const FileIdentity& b);
+
+// A file being read a piece at a time.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    // Reads up to `size` bytes into `buffer`: the count read, 0 at the end
+    // of the file, -1 when reading fails.
+    virtual std::ptrdiff_t read(char* buffer, std::size_t size) = 0;
+    // The size the file had when it was opened.
+    virtual std::uint64_t size() const = 0;
+    virtual const FileIdentity& identity() const = 0;
+};
+
 // A file being written.  Writes are buffered by the caller; write() and
-// close() report whether the bytes reached the file.
+// close() report whether the bytes reached the file.  The file takes the
+// place of its name only at a close that succeeds: a file abandoned, or one
+// whose write failed, leaves whatever the name held before.
 class OutputFile {
 public:
     virtual ~OutputFile() = default;
@@ -21,13 +52,28 @@ public:
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
+    // Opens a regular file for reading, without waiting on it; nullptr when
+    // it cannot be opened or is not a regular file (a directory, a device,
+    // a pipe).
+    virtual std::unique_ptr<InputFile> open_read(const std::string& path) = 0;
+    // Starts a file that replaces `path` when it is closed; nullptr when it
+    // cannot be made, or when `path` names something that is not a regular
+    // file.
+    virtual std::unique_ptr<OutputFile> open_write(const std::string& path) = 0;
+    // The file that writing `path` would replace (it need not exist).
+    virtual FileIdentity identify(const std::string& path) = 0;
+
     // Reads a whole file.  Text mode drops a carriage return that stands
     // directly before a line feed; binary mode keeps every byte.  Returns
-    // false when the file cannot be opened (or is not a regular file).
-    virtual bool read_text(const std::string& path, std::string* contents) = 0;
-    virtual bool read_binary(const std::string& path, std::string* contents) = 0;
-    // Creates (or replaces) a file for writing; nullptr when it cannot be.
-    virtual std::unique_ptr<OutputFile> open_write(const std::string& path) = 0;
+    // false when the file cannot be opened or read.
+    bool read_text(const std::string& path, std::string* contents);
+    bool read_binary(const std::string& path, std::string* contents);
+    // Hands a file in text mode to `piece` a piece at a time, so that a file
+    // of any size is copied in bounded memory.  False when it cannot be
+    // opened or read, or when it holds more than `limit` bytes (then the
+    // pieces handed on so far hold at most `limit` bytes).
+    bool copy_text(const std::string& path, std::uint64_t limit,
+                   const std::function<void(std::string_view)>& piece);
 };
 
 // Drops every carriage return that stands directly before a line feed.

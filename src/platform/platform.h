@@ -21,6 +21,11 @@ public:
     virtual char separator() const = 0;
     // True when standard input is a terminal (a person at a keyboard).
     virtual bool input_is_terminal() const = 0;
+    // From now on a write to a pipe that nobody reads any more fails like
+    // any other write instead of ending the program (a console piped into
+    // a command that stops reading early).  Nothing to do where writes
+    // fail that way already.
+    virtual void ignore_broken_pipe() {}
 };
 
 std::unique_ptr<Platform> make_real_platform();

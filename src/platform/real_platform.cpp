@@ -1,12 +1,12 @@
-// The platform layer: the machine's directories, clock and files.  This is
-// the only file with code for a particular operating system.
-#include <cstdio>
+// The platform layer: the machine's directories, clock and signals.  This
+// file and real_file_system.cpp are the only ones with code for a
+// particular operating system.
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "platform/file_system.h"
 #include "platform/platform.h"
 
 #ifdef _WIN32
@@ -26,23 +26,6 @@ constexpr char kSeparator = '\\';
 #else
 constexpr char kSeparator = '/';
 #endif
-
-// Names are kept as written everywhere else; only here, when a file is
-// opened, does a "\" become "/" on systems whose separator is "/", so that
-// job and chart files written for Windows work everywhere.
-// A name holding a zero byte names no file (the system would see only its
-// beginning), so it gives the empty name, which nothing opens.
-std::string native_path(const std::string& path) {
-    if (path.find('\0') != std::string::npos) return {};
-#ifdef _WIN32
-    return path;
-#else
-    std::string out = path;
-    for (char& c : out)
-        if (c == '\\') c = '/';
-    return out;
-#endif
-}
 
 bool is_separator(char c) { return c == '/' || c == '\\'; }
 
@@ -123,84 +106,16 @@ public:
         return isatty(0) != 0;
 #endif
     }
-};
 
-class RealOutputFile : public OutputFile {
-public:
-    explicit RealOutputFile(std::FILE* f) : f_(f) {}
-    ~RealOutputFile() override {
-        if (f_ != nullptr) std::fclose(f_);
-    }
-    RealOutputFile(const RealOutputFile&) = delete;
-    RealOutputFile& operator=(const RealOutputFile&) = delete;
-
-    bool write(std::string_view bytes) override {
-        if (f_ == nullptr) return false;
-        if (bytes.empty()) return ok_;
-        if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) ok_ = false;
-        return ok_;
-    }
-
-    bool close() override {
-        if (f_ == nullptr) return false;
-        if (std::ferror(f_) != 0) ok_ = false;
-        if (std::fclose(f_) != 0) ok_ = false;
-        f_ = nullptr;
-        return ok_;
-    }
-
-private:
-    std::FILE* f_;
-    bool ok_ = true;
-};
-
-class RealFileSystem : public FileSystem {
-public:
-    bool read_text(const std::string& path, std::string* contents) override {
-        std::string raw;
-        if (!read_binary(path, &raw)) return false;
-        *contents = drop_cr_before_lf(raw);
-        return true;
-    }
-
-    bool read_binary(const std::string& path, std::string* contents) override {
-        std::string name = native_path(path);
-        if (name.empty()) return false;
-        // Regular files only: a directory or a device is not an input file.
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(std::filesystem::path(name), ec) || ec) return false;
-        std::FILE* f = std::fopen(name.c_str(), "rb");
-        if (f == nullptr) return false;
-        std::string data;
-        char chunk[1 << 16];
-        bool ok = true;
-        for (;;) {
-            std::size_t n = std::fread(chunk, 1, sizeof chunk, f);
-            data.append(chunk, n);
-            if (n < sizeof chunk) {
-                if (std::ferror(f) != 0) ok = false;
-                break;
-            }
-        }
-        std::fclose(f);
-        if (!ok) return false;
-        *contents = std::move(data);
-        return true;
-    }
-
-    std::unique_ptr<OutputFile> open_write(const std::string& path) override {
-        std::string name = native_path(path);
-        if (name.empty()) return nullptr;
-        std::FILE* f = std::fopen(name.c_str(), "wb");
-        if (f == nullptr) return nullptr;
-        return std::make_unique<RealOutputFile>(f);
+    void ignore_broken_pipe() override {
+#ifndef _WIN32
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
     }
 };
 
 }  // namespace
 
 std::unique_ptr<Platform> make_real_platform() { return std::make_unique<RealPlatform>(); }
-
-std::unique_ptr<FileSystem> make_real_file_system() { return std::make_unique<RealFileSystem>(); }
 
 }  // namespace qp

@@ -1,56 +1,94 @@
 // The in-memory file system used by the tests and the fuzz targets.
 #include "support/memory_file_system.h"
 
-namespace qp {
+#include <algorithm>
+#include <cstring>
 
+namespace qp {
 
 namespace {
 
-// A file of the memory file system: every write lands in the map at once,
-// looked up by name so that a test may inspect or remove it at any time.
+// Names of one file: "\" and "/" separate alike.
+std::string identity_path(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+// A file read from a copy of its content, a little at a time like a real
+// one, so that readers meet the boundaries between pieces.
+class MemoryInputFile : public InputFile {
+public:
+    MemoryInputFile(const std::string& path, std::string contents)
+        : contents_(std::move(contents)) {
+        identity_.path = identity_path(path);
+    }
+    std::ptrdiff_t read(char* buffer, std::size_t size) override {
+        const std::size_t n = std::min({size, contents_.size() - at_, std::size_t{4096}});
+        if (n > 0) std::memcpy(buffer, contents_.data() + at_, n);
+        at_ += n;
+        return static_cast<std::ptrdiff_t>(n);
+    }
+    std::uint64_t size() const override { return contents_.size(); }
+    const FileIdentity& identity() const override { return identity_; }
+
+private:
+    std::string contents_;
+    std::size_t at_ = 0;
+    FileIdentity identity_;
+};
+
+// A file being written: its bytes take the place of the file's old content
+// when it is closed after writes that all succeeded.
 class MemoryOutputFile : public OutputFile {
 public:
     MemoryOutputFile(MemoryFileSystem& fs, std::string path, bool fails)
         : fs_(fs), path_(std::move(path)), fails_(fails) {}
 
     bool write(std::string_view bytes) override {
-        if (fails_) {
-            ok_ = false;
-            return false;
-        }
-        fs_.files[path_].append(bytes);
+        if (fails_) ok_ = false;
+        if (!ok_ || closed_) return false;
+        written_.append(bytes);
         return true;
     }
-    bool close() override { return ok_; }
+    bool close() override {
+        if (closed_) return false;
+        closed_ = true;
+        if (ok_) fs_.files[path_] = std::move(written_);
+        return ok_;
+    }
 
 private:
     MemoryFileSystem& fs_;
     std::string path_;
+    std::string written_;
     bool fails_;
     bool ok_ = true;
+    bool closed_ = false;
 };
 
 }  // namespace
 
-bool MemoryFileSystem::read_text(const std::string& path, std::string* contents) {
-    auto it = files.find(path);
-    if (it == files.end()) return false;
-    *contents = drop_cr_before_lf(it->second);
-    return true;
+std::unique_ptr<InputFile> MemoryFileSystem::input_file(const std::string& path,
+                                                        std::string contents) {
+    return std::make_unique<MemoryInputFile>(path, std::move(contents));
 }
 
-bool MemoryFileSystem::read_binary(const std::string& path, std::string* contents) {
+std::unique_ptr<InputFile> MemoryFileSystem::open_read(const std::string& path) {
     auto it = files.find(path);
-    if (it == files.end()) return false;
-    *contents = it->second;
-    return true;
+    if (it == files.end()) return nullptr;
+    return input_file(path, it->second);
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::open_write(const std::string& path) {
     auto bad = unwritable.find(path);
     bool fails = bad != unwritable.end() && bad->second;
-    files[path].clear();
     return std::make_unique<MemoryOutputFile>(*this, path, fails);
+}
+
+FileIdentity MemoryFileSystem::identify(const std::string& path) {
+    FileIdentity id;
+    id.path = identity_path(path);
+    return id;
 }
 
 }  // namespace qp
