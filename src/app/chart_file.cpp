@@ -6,6 +6,8 @@
 #include "app/chart_file.h"
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "layout/completion.h"
 #include "layout/series_finishing.h"
@@ -18,12 +20,15 @@
 #include "read/scanner.h"
 #include "log/diagnostics.h"
 #include "log/html_text.h"
+#include "platform/build_limits.h"
 
 namespace qp {
 
 namespace {
 
 constexpr std::string_view kPageEnd = "</body></html>";
+// The page text is handed to its file whenever it has grown past this.
+constexpr std::size_t kSpillBytes = std::size_t{1} << 20;
 
 class ChartFile : public ChartSink {
 public:
@@ -35,12 +40,16 @@ public:
     // The run loop's end of a file: a shared page still open is finished
     // and closed.
     void close_shared_page();
+    // A page of the file could not be stored.
+    bool page_lost() const { return page_lost_; }
 
 private:
     bool first_chart() const { return st_.file.numAREA <= 1; }
     bool shared() const { return st_.file.ONE_file == 1; }
     void keep_area();
     bool open_page(const std::string& name);
+    std::string_view refusal(const std::string& name);
+    void report_not_opened(const std::string& name, std::string_view reason);
     void close_page();
     void copy_ending_file();
     void report_generated();
@@ -57,6 +66,10 @@ private:
     AreaPlace area_;            // the chart's area as its records gave it
     bool area_kept_ = false;
     bool ending_failed_ = false;
+    bool page_lost_ = false;
+    // Where the run log announces charts of the shared page, which are
+    // taken back should the page not be stored in the end.
+    std::vector<std::pair<std::size_t, std::size_t>> announcements_;
 };
 
 // The area as read, before completion changes it, so that an
@@ -65,6 +78,28 @@ void ChartFile::keep_area() {
     if (area_kept_) return;
     area_ = AreaPlace{st_.area.Aleft, st_.area.Atop, st_.area.Awidth, st_.area.Aheight};
     area_kept_ = true;
+}
+
+// Why `name` may not be written: it is the run log, or a file that this
+// run has read (a chart description, stencil, heading, ending, job or
+// message file).  Empty when it may.
+std::string_view ChartFile::refusal(const std::string& name) {
+    const FileIdentity target = run_.fs.identify(name);
+    if (same_file(target, run_.log_file)) return "the run log is written there";
+    if (run_.files_read.contains(target)) return "this run reads that file";
+    return {};
+}
+
+void ChartFile::report_not_opened(const std::string& name, std::string_view reason) {
+    const std::string_view not_opened = builtin_text(Msg::CanNotBeOpened);
+    run_.console << builtin_text(Msg::File) << ' ' << name << ": " << not_opened << '\n';
+    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(name) << ": "
+             << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
+    tell_terminal_about_file(run_, name,
+                             reason.empty() ? std::string(not_opened)
+                                            : std::string(not_opened) + ": " + std::string(reason));
+    run_.page_lost = true;
+    run_.file_error = 1;
 }
 
 // Opens `name` as the page in hand; reports and sets the file's error flag
@@ -84,26 +119,35 @@ bool ChartFile::open_page(const std::string& name) {
     if (page_.is_open()) close_page();
     // An SVG page names itself by its file name, without the directory.
     svg_page_.reset(std::string_view(name).substr(name.find_last_of("\\/") + 1));
-    if (page_.open(run_.pages(), name)) return true;
-    run_.console << file << ' ' << name << ": " << builtin_text(Msg::CanNotBeOpened) << '\n';
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(name) << ": "
-             << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
-    tell_terminal_about_file(run_, name, builtin_text(Msg::CanNotBeOpened));
-    run_.page_lost = true;
-    run_.file_error = 1;
+    const std::string_view reason = refusal(name);
+    if (reason.empty() && page_.open(run_.pages(), name)) return true;
+    report_not_opened(name, reason);
     return false;
 }
 
-// Closes the page in hand.  A page that was announced as generated but
-// could not be stored whole is reported after all.
+// Closes the page in hand.  The charts of a shared page stand announced
+// once it is stored; should it not be stored, their announcements are
+// taken back and the page is reported as not generated.
 void ChartFile::close_page() {
     if (!page_.is_open()) return;
-    if (!page_.close() && page_.announced && !page_.failure_reported) report_not_generated();
+    const bool stored = page_.close();
+    if (!stored) {
+        for (auto it = announcements_.rbegin(); it != announcements_.rend(); ++it)
+            run_.log.withdraw(it->first, it->second);
+    }
+    announcements_.clear();
+    run_.log.release();
+    if (!stored && page_.announced && !page_.failure_reported) report_not_generated();
 }
 
+// An own page is announced once it is closed; a shared page's charts are
+// announced as they are drawn, but the run log holds the announcements
+// until the page is closed.
 void ChartFile::report_generated() {
+    const std::size_t at = shared() ? run_.log.hold() : run_.log.pending().size();
     run_.log << run_.cat(Msg::File) << ' ' << as_text(page_.name()) << ' ' << run_.cat(Msg::IsGenerated)
              << "<br>\n";
+    if (shared()) announcements_.emplace_back(at, run_.log.pending().size() - at);
     page_.announced = true;
 }
 
@@ -115,7 +159,10 @@ void ChartFile::report_not_generated() {
     tell_terminal_about_file(run_, page_.name(), builtin_text(Msg::DoesNotGenerated));
     run_.page_lost = true;
     page_.failure_reported = true;
-    run_.file_error = 1;
+    // The file counts as having errors once it is done; until then its
+    // charts go on as drawn, and none gets an error page for a page that
+    // only could not be stored.
+    page_lost_ = true;
 }
 
 // Appends the ending file to the page.  Sets ending_failed_ when it cannot
@@ -123,10 +170,14 @@ void ChartFile::report_not_generated() {
 void ChartFile::copy_ending_file() {
     ending_failed_ = false;
     if (st_.area.Afile_footer.empty()) return;
-    std::string ending;
-    if (run_.fs.read_text(st_.area.Afile_footer, &ending)) {
+    // Copied in pieces, handed to the file as the page text grows.
+    const bool copied = run_.fs.copy_text(
+        st_.area.Afile_footer, kMaxCopiedFileBytes, [this](std::string_view piece) {
+            page_.append(piece);
+            if (page_.text().size() >= kSpillBytes) page_.flush();
+        });
+    if (copied) {
         run_.log << run_.cat(Msg::EndingFileIs) << ' ' << as_text(st_.area.Afile_footer) << "<br>\n";
-        page_.append(ending);
         return;
     }
     run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(st_.area.Afile_footer) << ' '
@@ -221,11 +272,12 @@ void ChartFile::end_chart() {
 
     draw_error_page(lead);
 
+    // An error page that cannot be stored is reported like any page.
     if (!shared()) {
         page_.append(kPageEnd);
-        page_.close();
-    } else {
-        page_.flush();
+        if (!page_.close()) report_not_generated();
+    } else if (!page_.flush() && !page_.failure_reported) {
+        report_not_generated();
     }
 }
 
@@ -289,6 +341,7 @@ void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
     file.end_chart();
 
     file.close_shared_page();
+    if (file.page_lost()) run.file_error = 1;
 }
 
 }  // namespace qp

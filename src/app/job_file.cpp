@@ -41,6 +41,19 @@ bool read_directory(RunSession& session, const std::string& job_path, const std:
     return true;
 }
 
+// The chart description file names from `pos` on, one a line.  Blanks
+// before a name are dropped; everything after its first other character
+// belongs to it, trailing blanks and tabs included.
+template <typename Use>
+void for_each_name(const std::string& text, std::size_t pos, Use use) {
+    std::string line;
+    while (next_line(text, pos, &line)) {
+        std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string::npos) continue;
+        use(line.substr(first));
+    }
+}
+
 }  // namespace
 
 void process_job_file(RunSession& session, const std::string& job_path, const std::string& text) {
@@ -55,15 +68,14 @@ void process_job_file(RunSession& session, const std::string& job_path, const st
     run.console << builtin_text(Msg::OutputDataWillBePlacedInto) << ' ' << run.output_dir << '\n';
     run.log << run.cat(Msg::OutputDataWillBePlacedInto) << ' ' << as_text(run.output_dir) << "<br>\n";
 
-    // Blanks before a name are dropped; everything after its first other
-    // character belongs to it, trailing blanks and tabs included.
-    std::string line;
-    while (next_line(text, pos, &line)) {
-        std::size_t first = line.find_first_not_of(' ');
-        if (first == std::string::npos) continue;
-        std::string name = line.substr(first);
+    // The files the job names are the run's inputs before they are read:
+    // no page of an earlier one replaces a later one.
+    for_each_name(text, pos, [&run](const std::string& name) {
+        run.files_read.will_read(run.input_dir + name);
+    });
+    for_each_name(text, pos, [&session, &run](const std::string& name) {
         process_one_file(session, run.input_dir + name, name, false);
-    }
+    });
 }
 
 }  // namespace qp

@@ -133,6 +133,9 @@ void run_files(RunContext& run, Platform& platform, const Options& options) {
     }
     run.input_dir.clear();
     run.output_dir.clear();
+    // The files named are the run's inputs before they are read.
+    for (const std::string& arg : options.files)
+        if (classify(arg) != ArgumentKind::Invalid) run.files_read.will_read(arg);
     for (const std::string& arg : options.files) run_argument(session, arg);
 }
 
@@ -174,6 +177,7 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
         return 1;
     }
     run.log = RunLog(std::move(log_file));
+    run.log_file = fs.identify(log_path);
     console << kLogFileIs << log_path << '\n';
 
     run.catalog.restore_builtin();
@@ -190,6 +194,11 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     console << kFinishedAt << end_time << '\n';
     run.log << kFinishedAt << end_time << "<br>\n" << kLogEnd;
     bool log_written = run.log.close();
+    if (!log_written) {
+        // The log's file keeps what it held before the run.
+        console << "Log file " << log_path << " could not be written\n";
+        tell_terminal_about_file(run, log_path, "could not be written");
+    }
     console.flush();
 
     if (run.run_error == 1 || !log_written) return 1;

@@ -13,6 +13,7 @@
 #include "model/series_values.h"
 #include "log/diagnostics.h"
 #include "log/html_text.h"
+#include "platform/build_limits.h"
 
 namespace qp {
 
@@ -30,8 +31,9 @@ bool write_heading(const ChartState& st, RunContext& run, Canvas& out) {
         // A later chart of a shared page continues a page that has its heading.
         return true;
     }
-    std::string contents;
-    if (!run.fs.read_text(st.area.Afile_header, &contents)) {
+    // Copied in pieces; one too large to copy counts as not found.
+    if (!run.fs.copy_text(st.area.Afile_header, kMaxCopiedFileBytes,
+                          [&out](std::string_view piece) { out.verbatim(piece); })) {
         run.log << kRed << run.cat(Msg::File) << " " << as_text(st.area.Afile_header) << " "
                 << run.cat(Msg::DoesNotFound) << kEnd << "<br>\n";
         tell_terminal_about_file(run, st.area.Afile_header, builtin_text(Msg::DoesNotFound));
@@ -39,7 +41,6 @@ bool write_heading(const ChartState& st, RunContext& run, Canvas& out) {
         return false;
     }
     run.log << run.cat(Msg::HeadingFileIs) << " " << as_text(st.area.Afile_header) << "<br>\n";
-    out.verbatim(contents);
     return true;
 }
 

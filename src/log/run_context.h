@@ -7,6 +7,7 @@
 #include <string>
 
 #include "log/catalog.h"
+#include "log/files_read.h"
 #include "platform/file_system.h"
 #include "log/run_log.h"
 
@@ -18,8 +19,12 @@ inline constexpr std::string_view kEnd = "</font>";
 
 struct RunContext {
     RunContext(FileSystem& fs_, std::ostream& console_, std::istream& keyboard_)
-        : fs(fs_), console(console_), keyboard(keyboard_) {}
+        : files_read(fs_), fs(files_read), console(console_), keyboard(keyboard_) {}
+    RunContext(const RunContext&) = delete;
+    RunContext& operator=(const RunContext&) = delete;
 
+    // Every file the run reads goes through `fs`, which remembers it.
+    FilesRead files_read;
     FileSystem& fs;
     std::ostream& console;
     std::istream& keyboard;
@@ -51,6 +56,8 @@ struct RunContext {
     // (checking only).
     FileSystem* page_fs = nullptr;
     FileSystem& pages() { return page_fs != nullptr ? *page_fs : fs; }
+    // The run log's file, which no page replaces.
+    FileIdentity log_file;
 
     // Catalog text for the run log.
     const std::string& cat(Msg m) const { return catalog.text(m); }

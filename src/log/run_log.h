@@ -21,6 +21,21 @@ public:
 
     // Hands the buffer to the file; false once any write has failed.
     bool flush();
+
+    // Lines that may yet be taken back (a page announced before it is
+    // stored): from hold() on nothing is handed to the file until
+    // release(); withdraw() takes back a part written since, at the
+    // position hold() or pending().size() gave.
+    std::size_t hold() {
+        held_ = true;
+        return buffer_.size();
+    }
+    void withdraw(std::size_t from, std::size_t length) { buffer_.erase(from, length); }
+    void release() {
+        held_ = false;
+        maybe_flush();
+    }
+
     // Flushes and closes; false when the log could not be written whole.
     bool close();
     bool ok() const { return ok_; }
@@ -30,11 +45,12 @@ public:
     const std::string& pending() const { return buffer_; }
 
 private:
-    void maybe_flush() { if (file_ && buffer_.size() >= kFlushSize) flush(); }
+    void maybe_flush() { if (file_ && !held_ && buffer_.size() >= kFlushSize) flush(); }
     static constexpr std::size_t kFlushSize = 1 << 16;
     std::unique_ptr<OutputFile> file_;
     std::string buffer_;
     bool ok_ = true;
+    bool held_ = false;
 };
 
 }  // namespace qp

@@ -152,7 +152,8 @@ public:
 
     // --- Page ---
     virtual void heading(const PageHeading& heading) = 0;
-    // Bytes that go to the page as they stand (a heading file).
+    // Bytes that go to the page as they stand (a heading file, which may
+    // come in several pieces).
     virtual void verbatim(std::string_view bytes) = 0;
     virtual void page_end() = 0;
     // What the chart drawn next shows; comes before its first block.

@@ -140,7 +140,10 @@ void SvgCanvas::heading(const PageHeading& heading) {
     raw("<meta name=\"generator\" content=\"Quillplot\">\n</head>\n<body>\n");
 }
 
-void SvgCanvas::verbatim(std::string_view bytes) { raw(bytes); }
+void SvgCanvas::verbatim(std::string_view bytes) {
+    raw(bytes);
+    element_done();
+}
 
 void SvgCanvas::page_end() { raw(kPageEnd); }
 

@@ -83,7 +83,7 @@ void VmlCanvas::heading(const PageHeading& heading) {
              "<body>\n");
 }
 
-void VmlCanvas::verbatim(std::string_view bytes) { out_.raw(bytes); }
+void VmlCanvas::verbatim(std::string_view bytes) { out_.copy(bytes); }
 
 void VmlCanvas::page_end() { out_.raw(kPageEnd); }
 

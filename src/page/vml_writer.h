@@ -60,6 +60,12 @@ public:
 
     // Bytes copied to the page as they stand.
     void raw(std::string_view bytes) { out_.append(bytes); }
+    // The same for a piece of a file copied in pieces: the page text is
+    // handed on once it has grown past kSpillBytes, as after an element.
+    void copy(std::string_view bytes) {
+        out_.append(bytes);
+        if (spill_ && out_.size() >= kSpillBytes) spill_();
+    }
 
     // Appends the element of format F with its conversions filled from
     // `args` in order (defined with the format machinery, vml_format.h).

@@ -104,8 +104,13 @@ TEST(RunLoop, FailuresOfTheRunItself) {
                                "qplotlog.htm can not open\nQuillplot aborted\n");
     Session w;   // a run log that cannot be written completely
     w.fs.unwritable["/work/qplotlog.htm"] = true;
+    w.fs.files["/work/qplotlog.htm"] = "the last run's log";
     EXPECT_EQ(w.run({}), 1);
-    EXPECT_EQ(w.console.str(), kStartConsole + "File /work/qplot.qpj does not found\n" + kEndConsole);
+    EXPECT_EQ(w.console.str(), kStartConsole + "File /work/qplot.qpj does not found\n" + kEndConsole +
+                                   "Log file /work/qplotlog.htm could not be written\n");
+    EXPECT_EQ(w.errors.str(), "/work/qplot.qpj: does not found\n"
+                              "/work/qplotlog.htm: could not be written\n");
+    EXPECT_EQ(w.log(), "the last run's log");
     Session m;   // a message file whose body tag a bold tag hides: built-in texts
     m.fs.files["/prog/qplotmsg.htm"] = "<html><b><body>2:Datei<br></body></html>";
     EXPECT_EQ(m.run({"x.qpj"}), 0);
