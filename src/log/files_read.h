@@ -2,9 +2,11 @@
 // read, is remembered, so that no page of the run replaces one of them.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "platform/file_system.h"
 
@@ -16,7 +18,7 @@ public:
 
     std::unique_ptr<InputFile> open_read(const std::string& path) override {
         std::unique_ptr<InputFile> file = files_.open_read(path);
-        if (file) read_.push_back(file->identity());
+        if (file) add(file->identity());
         return file;
     }
     std::unique_ptr<OutputFile> open_write(const std::string& path) override {
@@ -26,19 +28,32 @@ public:
 
     // A file the run is going to read (a chart description file that a job
     // or the command line names), which no page may replace either.
-    void will_read(const std::string& path) { read_.push_back(files_.identify(path)); }
+    void will_read(const std::string& path) { add(files_.identify(path)); }
 
     // True when the run has read, or is going to read, the file that
     // writing `target` replaces.
+    // As same_file() decides, looked up rather than compared one by one.
     bool contains(const FileIdentity& target) const {
-        for (const FileIdentity& file : read_)
-            if (same_file(file, target)) return true;
-        return false;
+        if (target.numbered && numbers_.count({target.device, target.number}) != 0) return true;
+        if (target.path.empty()) return false;
+        return unnumbered_.count(target.path) != 0 ||
+               (!target.numbered && numbered_paths_.count(target.path) != 0);
     }
 
 private:
+    void add(const FileIdentity& file) {
+        if (file.numbered) {
+            numbers_.insert({file.device, file.number});
+            if (!file.path.empty()) numbered_paths_.insert(file.path);
+        } else if (!file.path.empty()) {
+            unnumbered_.insert(file.path);
+        }
+    }
+
     FileSystem& files_;
-    std::vector<FileIdentity> read_;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> numbers_;
+    std::set<std::string> numbered_paths_;   // the paths of the files with numbers
+    std::set<std::string> unnumbered_;       // the paths of the files without
 };
 
 }  // namespace qp

@@ -12,9 +12,9 @@
 
 namespace qp {
 
-// Which file a name stands for: its normal absolute path and, where the
-// system tells it, the device and number that every name of the same file
-// shares (links included).
+// Which file a name stands for: the device and number that every name of
+// the same file shares (links included), where the system tells them; else
+// (a name that no file has yet) its normal absolute path.
 struct FileIdentity {
     std::string path;
     bool numbered = false;

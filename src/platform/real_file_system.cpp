@@ -138,7 +138,9 @@ int create_new(const std::string& name) {
 // may give it, its owner.
 void take_over(int fd, const FileFacts& old) {
     if (!old.exists) return;
-    if (::fchown(fd, static_cast<uid_t>(old.owner), static_cast<gid_t>(old.group)) != 0) {
+    const bool owned = static_cast<long>(::geteuid()) == old.owner &&
+                       static_cast<long>(::getegid()) == old.group;
+    if (!owned && ::fchown(fd, static_cast<uid_t>(old.owner), static_cast<gid_t>(old.group)) != 0) {
         // Only the superuser gives files away; the file stays the run's.
     }
     ::fchmod(fd, static_cast<mode_t>(old.mode));
@@ -180,10 +182,12 @@ std::string normal_path(const std::string& name) {
     return path.string();
 }
 
+// A file that exists is known by its number; only a name without a file
+// (or a system without numbers) needs its path worked out.
 FileIdentity identity_of(const std::string& name, const FileFacts& facts) {
     FileIdentity id;
-    id.path = normal_path(name);
     id.numbered = facts.exists && (facts.device != 0 || facts.number != 0);
+    if (!id.numbered) id.path = normal_path(name);
     id.device = facts.device;
     id.number = facts.number;
     return id;
