@@ -20,6 +20,7 @@
 #include "read/scanner.h"
 #include "log/diagnostics.h"
 #include "log/html_text.h"
+#include "log/texts.h"
 #include "platform/build_limits.h"
 
 namespace qp {
@@ -85,8 +86,8 @@ void ChartFile::keep_area() {
 // message file).  Empty when it may.
 std::string_view ChartFile::refusal(const std::string& name) {
     const FileIdentity target = run_.fs.identify(name);
-    if (same_file(target, run_.log_file)) return "the run log is written there";
-    if (run_.files_read.contains(target)) return "this run reads that file";
+    if (same_file(target, run_.log_file)) return kIsTheRunLog;
+    if (run_.files_read.contains(target)) return kIsReadByTheRun;
     return {};
 }
 

@@ -196,8 +196,8 @@ int run_program(const char* argv0, const std::vector<std::string>& arguments, Pl
     bool log_written = run.log.close();
     if (!log_written) {
         // The log's file keeps what it held before the run.
-        console << "Log file " << log_path << " could not be written\n";
-        tell_terminal_about_file(run, log_path, "could not be written");
+        console << kLogFile << log_path << ' ' << kNotWritten << '\n';
+        tell_terminal_about_file(run, log_path, kNotWritten);
     }
     console.flush();
 

@@ -1,6 +1,7 @@
 // The fixed console and run-log texts that are not messages of the
 // catalog (a message file cannot change them): the run's start and end,
-// the run log's standard head, and the warnings about the message file.
+// the run log's standard head, the warnings about the message file, and
+// the reasons why a file is not written.
 #pragma once
 
 #include <string_view>
@@ -20,6 +21,14 @@ inline constexpr std::string_view kLogEnd = "</BODY>\n</HTML>\n";
 inline constexpr std::string_view kFullpathError = " Error calling fullpath()";
 inline constexpr std::string_view kLogCannotOpen = "qplotlog.htm can not open\n";
 inline constexpr std::string_view kAborted = "Quillplot aborted\n";
+// A run log that could not be written completely, after the run's end:
+// "Log file PATH could not be written".
+inline constexpr std::string_view kLogFile = "Log file ";
+inline constexpr std::string_view kNotWritten = "could not be written";
+// Why a page is not written over a file (on standard error, after "can
+// not be opened: ").
+inline constexpr std::string_view kIsTheRunLog = "the run log is written there";
+inline constexpr std::string_view kIsReadByTheRun = "this run reads that file";
 
 // The run log's head when no message file gives one.
 inline constexpr std::string_view kStandardHead =
