@@ -41,6 +41,8 @@ TEST(Completion, YRangesFromLimitsAndData) {
         {"constant data", none, none, none, 5, 5, 5, 5, 5},
         {"crossing outside the limits", 0, 10, 20, 1, 9, 0, 10, 0},
         {"crossing below the data", none, none, -5, 2, 7, -5, 7, -5},
+        {"crossing above the data", none, none, 50, 1, 5, 1, 50, 50},
+        {"equal limits are dropped", 5, 5, none, 6, 8, 6, 8, 6},
     };
     for (const auto& c : cases) {
         ChartState st;
@@ -65,7 +67,7 @@ TEST(Completion, YRangesFromLimitsAndData) {
 TEST(Completion, LegendLayoutAndSize) {
     const struct {
         int entries, cols, rows, want_cols, want_rows;
-    } cases[] = {{7, 2, 0, 2, 4}, {7, 0, 3, 3, 3}, {3, 5, 0, 3, 1}, {6, 2, 9, 2, 3}, {0, 3, 0, 0, 0}};
+    } cases[] = {{7, 2, 0, 2, 4}, {7, 0, 3, 3, 3}, {3, 5, 0, 3, 1}, {6, 2, 9, 2, 3}, {0, 3, 0, 0, 0}, {1, 2, 0, 1, 1}};
     for (const auto& c : cases) {
         ChartState st;
         st.legend.Lgnum = c.entries, st.legend.Lcols = c.cols, st.legend.Lrows = c.rows;
@@ -86,6 +88,12 @@ TEST(Completion, LegendLayoutAndSize) {
     complete_legend(half);
     EXPECT_EQ(half.legend.Lwidth, 68 + 6);
     EXPECT_EQ(half.legend.Lheight, 17 * 2 + 6);
+    // Size 60: rows of round(69 + 5); the background follows the plot's.
+    ChartState large;
+    large.legend.Lgnum = 2, large.legend.Lfsize = 60, large.plot.Ccolor = "silver";
+    complete_legend(large);
+    EXPECT_EQ(large.legend.Lheight, 74 * 2 + 2);
+    EXPECT_EQ(large.legend.Lcolor + " " + half.legend.Lcolor, "silver white");
     // Huge numbers saturate instead of overflowing.
     ChartState huge;
     huge.legend.Lgnum = 3, huge.legend.Lrows = 2000000000, huge.area.Aleft = huge.area.Atop = huge.area.Awidth = INT_MAX;

@@ -71,6 +71,16 @@ TEST(RunLoop, JobDirectoriesAndTheBellForCommandLineFilesOnly) {
               std::string::npos);
 }
 
+TEST(RunLoop, AStencilNameWithADriveIsNotJoinedToTheInputDirectory) {
+    Session r;
+    r.fs.files["j.qpj"] = "in\nout\nb.csv\n";
+    r.fs.files["in/b.csv"] = "AREA;;;;;;;C:st.txt\nD1;L;;;;;;1\n";
+    r.fs.files["C:st.txt"] = "TITLE;;;;;;Sales\n";
+    EXPECT_EQ(r.run({"j.qpj"}), 0);
+    EXPECT_NE(r.console.str().find("Stencil is inputted from C:st.txt\nFile in/b.csv OK\n"), std::string::npos)
+        << r.console.str();
+}
+
 TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
     Session r;
     r.keyboard.str("xyz");

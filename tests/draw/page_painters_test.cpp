@@ -235,6 +235,30 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     EXPECT_EQ(n(lay.y1.xrow) + " " + n(lay.y2.xrow), "250 50");
 }
 
+TEST(RenderDriver, XAxisLineAtTheY2CrossingAndAxesBesidePies) {
+    // Without a Y1 scale the X axis line lies on Y2's crossing, 50 of
+    // 0..100: row 150.
+    Drive r;
+    test::scale_0_100(r.st, 2);
+    r.st.y1.p = -1;
+    r.st.y2.xlocate = 50;
+    r.st.x.X1p = 1;
+    r.st.x.Xi = 1;
+    test::add_series(r.st, 2, "L1", {50});
+    r.render();
+    EXPECT_EQ(count_of(r.page, "from='50,150' to='350,150'"), 1);
+    // A pie beside a line series leaves the scales and the other series
+    // drawn; only a chart of pies alone has none.
+    Drive p;
+    test::scale_0_100(p.st, 1);
+    test::add_series(p.st, 1, "P1", {1});
+    test::add_series(p.st, 1, "L1", {50, 50});
+    p.st.x.Xi = 2;
+    p.render();
+    EXPECT_EQ(count_of(p.page, test::rule(50, 250, 50, 50)), 1);
+    EXPECT_EQ(count_of(p.page, "from='125,150' to='275,150'"), 1);
+}
+
 TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     Drive r;
     PageText& page = r.page;
@@ -347,6 +371,55 @@ TEST_F(AxisPainter, YCaptionUpwardAndTheStandInForTheXAxis) {
     EXPECT_EQ(lay_out(st).x.Xstepr, 150.0f);
     EXPECT_EQ(labels(), "A|B|");
     EXPECT_EQ(count_of(page, "Bob"), 0);
+}
+
+TEST_F(AxisPainter, Y2CaptionStartsAtThePlotRightEdgeAtTheLatest) {
+    // Widths truncate(14 x L x 0.7); the caption ends 5 inside the area
+    // (left 400 - w - 5) unless that starts right of the plot edge 350.
+    test::scale_0_100(st, 2);
+    for (const auto& [text, box] : {std::pair{"ab", "left:350;text-align:right;width:19;"},
+                                    {"abcdef", "left:337;text-align:right;width:58;"}}) {
+        st.y2.text = text;
+        Layout caption_only = lay_out(st);
+        caption_only.y2.pstep = -1;
+        paint_y(2, caption_only);
+        const std::string caption = page_lines(page)[0];
+        EXPECT_EQ(caption.substr(0, caption.find("font:")),
+                  std::string("<v:shape style='position:absolute;top:18;") + box + "height:16; ")
+            << text;
+    }
+}
+
+TEST_F(AxisPainter, AY1ScaleWithoutAStepLeavesTheXAxisToY2AndHasNoAxisLine) {
+    st.y1.p = 1;
+    test::scale_0_100(st, 2);
+    st.x.X1p = 1;
+    set_labels({"A"});
+    Layout lay = lay_out(st);
+    lay.y1.pstep = -1;
+    paint_y(2, lay);
+    EXPECT_EQ(count_of(page, "<v:textbox/>A<"), 1);
+    page.clear();
+    paint_y_axis_line(st, lay, out, 1);
+    EXPECT_EQ(page, "");
+}
+
+TEST_F(AxisPainter, XSlantedLabelsTakePiAs3_14) {
+    // 45 degrees: a = 0.785, len = 7 x 14 x 0.7 = 68.6; the text runs from
+    // (round(200 - 48.488), round(260 + 48.527)) up to the anchor (200, 260).
+    st.x.X1p = 1;
+    set_labels({"slanted"});
+    st.x.Xgrad = 45;
+    paint_x();
+    EXPECT_EQ(count_of(page, "<v:line from='152 309' to='200 260' strokecolor='black'>\n"), 1);
+}
+
+TEST_F(AxisPainter, XLabelsBeginningWithABarGiveATickButNoText) {
+    st.x.X1p = 1;
+    set_labels({"A", "|x", "|", "C"});
+    paint_x();
+    EXPECT_EQ(tick_xs(), "50 125 200 275 ");
+    EXPECT_EQ(labels(), "A|C|");
 }
 
 TEST_F(AxisPainter, YConstantDataAndHostileSteps) {

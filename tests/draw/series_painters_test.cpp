@@ -46,6 +46,11 @@ TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
         // Cross of size 3 (a capped legend sample): a = b = 1, no inner
         // lines, whose weight would be negative.
         {3 * 10 + 5, line(99, 199, 101, 201, 1, "red") + line(99, 201, 101, 199, 1, "red")},
+        // Size 16: a = b = 6, weights 7 and 3; size 20: size / 2 = 10, inner 6.
+        {16 * 10 + 5, line(94, 194, 106, 206, 7, "red") + line(94, 206, 106, 194, 7, "red") +
+                          line(97, 197, 103, 203, 3, "yellow") + line(97, 203, 103, 197, 3, "yellow")},
+        {20 * 10 + 5, line(90, 190, 110, 210, 10, "red") + line(90, 210, 110, 190, 10, "red") +
+                          line(96, 196, 104, 204, 6, "yellow") + line(96, 204, 104, 196, 6, "yellow")},
         // Plus on a box, size 10: h = 5, lines of 3 reaching one further;
         // every element carries the id, link and escaped title.
         {10 * 10 + 6, box(195, 95, 10, 10, "yellow", "yellow", 1, id, link, title) +
@@ -101,6 +106,89 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     EXPECT_EQ(paint(1, 0), "<v:polyline  style='position:absolute' fillcolor='yellow' strokecolor='red' "
                            "points='100,150 100,200 200,100 200,150'  title='T'>\n</v:polyline>\n" +
                                line(100, 200, 200, 100, 1, "red", "", "", t));
+}
+
+// The circle of shape 4 without id, link or title.
+std::string oval(int top, int left, int size, const std::string& fill, const std::string& stroke,
+                 const std::string& attrs = "  ", const std::string& id = "") {
+    return "<v:oval " + id + " fillcolor='" + fill + "' strokecolor='" + stroke + "' strokeweight='" +
+           n(size < 20 ? 1 : 2) + "px' style='position:absolute;top:" + n(top) + ";left:" + n(left) +
+           ";width:" + n(size) + ";height:" + n(size) + "' " + attrs + ">\n</v:oval>\n";
+}
+
+TEST(LinePainter, JointsFromWidth5On) {
+    // 50, 0, 50 at (100, 150), (200, 250), (300, 150): one inner position,
+    // a circle of width - 2 centred on it from width 5 on.
+    const std::pair<int, std::string> cases[] = {
+        {4, ""}, {5, oval(249, 199, 3, "red", "red")}, {6, oval(248, 198, 4, "red", "red")}};
+    for (const auto& [width, joint] : cases) {
+        ChartState st = test::series_chart();
+        add_series(st, 1, "L1", {50, 0, 50}).width = width;
+        EXPECT_EQ(painted([&](Canvas& out) { paint_line_series(st, lay_out(st), out, 1, 0); }),
+                  joint + line(100, 150, 200, 250, width, "red") + line(200, 250, 300, 150, width, "red"))
+            << "width " << width;
+    }
+}
+
+TEST(LinePainter, DropLinesOnTheBoundariesLeaveOutOnlyThoseOnADrawnScaleLine) {
+    // Positions on the slot boundaries, x(i) = 50 + 150 i; 50, 100, 25 at
+    // rows 150, 50, 200.  The first drop line lies on the Y1 axis line, the
+    // last on the Y2 axis line; each is left out only where its scale is.
+    const auto drop = [](int x, int y) { return line(x, y, x, 250, 1, "red"); };
+    const std::string first = line(50, 150, 200, 50, 1, "red"), second = line(200, 50, 350, 200, 1, "red");
+    const struct {
+        int y1p, y2p;
+        std::string page;
+    } cases[] = {
+        {1, -1, first + drop(200, 50) + second + drop(200, 50) + drop(350, 200)},
+        {-1, 1, first + drop(50, 150) + drop(200, 50) + second + drop(200, 50)},
+        {1, 1, first + drop(200, 50) + second + drop(200, 50)},
+    };
+    for (const auto& c : cases) {
+        ChartState st = test::series_chart();
+        st.x.XYcross = 1;
+        st.y1.p = c.y1p;
+        st.y2.p = c.y2p;
+        add_series(st, 1, "L2", {50, 100, 25});
+        Layout lay = lay_out(st);
+        lay.x.Xstepm = 150;
+        lay.x.dXstepm = 0;
+        EXPECT_EQ(painted([&](Canvas& out) { paint_line_series(st, lay, out, 1, 0); }), c.page)
+            << "Y1p " << c.y1p << ", Y2p " << c.y2p;
+    }
+}
+
+TEST(MarkerPainter, CaretMarkersTakeTheTitleAndIdOfTheLineJustBefore) {
+    // A '^' marker series after an L1 or L2 series takes its title and id;
+    // after any other series, or as the first, it has no title and keeps
+    // its own id.  The marker at 50 sits at (100, 150).
+    const std::pair<std::string, std::string> cases[] = {
+        {"L1", "  title='T'"}, {"L2", "  title='T'"}, {"L3", "  "}, {"", "  "}};
+    for (const auto& [before, attrs] : cases) {
+        ChartState st = test::series_chart();
+        if (!before.empty()) {
+            SeriesRecord& line_rec = add_series(st, 1, before, {1});
+            line_rec.text = "T";
+            line_rec.id = "c_1";
+        }
+        SeriesRecord& rec = add_series(st, 1, "M4", {50});
+        rec.width = 10;
+        rec.text = "^m";
+        rec.id = "c_2";
+        const std::string id = attrs.size() > 2 ? "id='c_1'" : "id='c_2'";
+        EXPECT_EQ(painted([&](Canvas& out) { paint_marker_series(st, lay_out(st), out, 1, st.d1.num); }),
+                  oval(145, 95, 10, "yellow", "red", attrs, id))
+            << "after " << before;
+    }
+}
+
+TEST(BarPrimitive, StrokeWeightFrom4PixelsWide) {
+    auto bar_of_width = [&](int width) {
+        return painted([&](Canvas& out) { draw_bar(out, Bar{100, 100 + width, 150, 250, 1, "red", "yellow", {}}); });
+    };
+    EXPECT_EQ(bar_of_width(4), bar(150, 100, 4, 100));
+    EXPECT_EQ(bar_of_width(3), "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;"
+                               "top:150;left:100;width:3;height:100'   >\n</v:rect>\n");
 }
 
 TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
@@ -164,6 +252,17 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
     EXPECT_EQ(label(1234.5f), "top:79;left:171;height:16;width:59" + font + "1234.5</v:textbox/>\n</v:shape>\n");
 }
 
+TEST(ValueLabel, StandsAboveAPointOnTheCrossingAndBelowOneUnderIt) {
+    ChartState st = test::series_chart();   // crossing row 250
+    for (const auto& [row, top] : {std::pair{249, 228}, {250, 229}, {251, 256}}) {
+        const std::string page = painted([&](Canvas& out) {
+            draw_value_label(out, st.y1, ValueLabel{{200, row}, 250, 14, "red", "", 5, {}});
+        });
+        EXPECT_EQ(page.substr(page.find("top:"), page.find(";left") - page.find("top:")), "top:" + n(top))
+            << "row " << row;
+    }
+}
+
 TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     ChartState st = test::series_chart();
     st.y1.p = -1;
@@ -209,6 +308,11 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
                            "font:normal normal normal 14 Arial'/>\n</v:line>\n");
     st.X[0] = "|Jan";
     EXPECT_EQ(paint(), sector(142, 87, 90, 360));
+    // Falling at 100 degrees the length drops its fraction: truncate(9.8)
+    // = 9, dx = round(1.563) = 2, dy = round(8.863) = 9.
+    st.X[0] = "J";
+    st.x.Xgrad = 100;
+    EXPECT_EQ(test::page_lines(paint())[1], "<v:line from='200 234' to='202 243' strokecolor='black'>\n");
 }
 
 // A legend at (400, 40) on the test chart; no entries yet.
@@ -269,6 +373,53 @@ TEST(LegendPainter, FiveEntriesInTwoColumnsWithSamplesAndSeparators) {
                   bar(72, 5, 20, 6) + text(67, 30, 70, "p") + line(0, 30, 200, 30, 1, "black") +
                   line(0, 60, 200, 60, 1, "black") + line(100, 0, 100, 90, 1, "black") +
                   "</v:group></div>\n");
+}
+
+TEST(LegendPainter, SamplesStayWithinTheFontSizeAndCaretMarkersSitOnTheirLine) {
+    // One cell of 100 x 50 in size 14: samples around (15, 25), between
+    // the box and the text.
+    const std::string caret_marker = oval(18, 8, 14, "yellow", "red", "href='m.htm'  title='T'", "id='c_1'");
+    const struct {
+        std::string tip;
+        int width;
+        bool caret;
+        std::string sample;
+    } cases[] = {
+        {"L1", 20, false, line(5, 25, 25, 25, 14, "red")},
+        {"M4", 20, false, oval(18, 8, 14, "yellow", "red")},
+        {"M4", 12, false, oval(19, 9, 12, "yellow", "red")},
+        {"L1", 2, true, line(5, 25, 25, 25, 2, "red", "id='c_1'", "", "title='T'") + caret_marker},
+        {"L2", 2, true, line(5, 25, 25, 25, 2, "red", "id='c_1'", "", "title='T'") + caret_marker},
+    };
+    for (const auto& c : cases) {
+        ChartState st = legend_chart(1, 1, 100, 50);
+        entry(st, 1, c.tip, c.caret ? "a'T" : "a");
+        st.d1.rec[0].width = c.width;
+        if (c.caret) {
+            st.d1.rec[0].id = "c_1";
+            SeriesRecord& marker = add_series(st, 1, "M4", {1});   // no entry of its own
+            marker.width = 20;
+            marker.text = "^m";
+            marker.url = "m.htm";
+            marker.id = "c_2";
+        }
+        const std::string page = legend(st);
+        const auto from = page.find("</v:rect>\n") + 10;
+        EXPECT_EQ(page.substr(from, page.find("<v:shape") - from), c.sample) << c.tip << " " << c.width;
+    }
+}
+
+TEST(LegendPainter, TextBoxIsTheFontSizeTimes1_15High) {
+    // Size 60: round(69) high; its top round(ch / 2 - 34.5) = round(0.6)
+    // with ch = 351 / 5 = 70.2.
+    ChartState st = legend_chart(1, 5, 200, 351);
+    st.legend.Lfsize = 60;
+    entry(st, 1, "V1", "v");
+    const std::string page = legend(st);
+    EXPECT_EQ(page.substr(page.find("<v:shape")),
+              "<v:shape style='position:absolute;top:1;left:30;height:69;width:170; "
+              "font:normal normal normal 60 Arial;color:black' >\n<v:textbox/>v</v:textbox/>\n</v:shape>\n"
+              "</v:group></div>\n");
 }
 
 TEST(LegendPainter, TransparentBoxWithBorder3) {

@@ -72,6 +72,9 @@ TEST(FrameLayout, MarginsThatDoNotFitGiveWayToATenth) {
     lay = lay_out(st);
     EXPECT_EQ(n(lay.frame.Ctop) + " " + n(lay.frame.Cbottom), "13 13");   // 12.5 rounds up
     EXPECT_EQ(st.plot.Ctop, 60);
+    st.area.Awidth = 210;
+    st.plot.Cleft = st.plot.Cright = 100;   // 100 + 100 + 10 = 210: still fits
+    EXPECT_EQ(n(lay_out(st).frame.Cleft) + " " + n(lay_out(st).frame.Cright), "100 100");
     // The tenth is taken of the inset area.
     st.border.B = 1;
     st.border.Bwidth = 10;
@@ -166,8 +169,12 @@ TEST(PieLayout, SurveyAndGrids) {
     lay = lay_out(st);
     EXPECT_EQ(n(lay.pies.series) + " " + n(lay.pies.start_angle), "1 5");
     EXPECT_EQ(lay.pies.arrangement, PieArrangement::ColumnsFromRight);
-    st.d2.rec[0].width = 360;   // 360 itself stays
-    EXPECT_EQ(lay_out(st).pies.start_angle, 360);
+    // Whole turns above 360 are dropped, 360 itself stays: a start angle
+    // that is a multiple of 360 keeps its full turn.
+    for (const auto& [given, kept] : {std::pair{0, 0}, {360, 360}, {450, 90}, {720, 360}, {-30, -30}}) {
+        st.d2.rec[0].width = given;
+        EXPECT_EQ(lay_out(st).pies.start_angle, kept) << given;
+    }
 
     struct Case {
         int width, height, pies;
@@ -184,6 +191,9 @@ TEST(PieLayout, SurveyAndGrids) {
         // 300 x 50, column by column: not even one row fits, so the height
         // sets the pie and the columns share the width.
         {400, 150, 2, PieArrangement::Columns, 45, "55,55 205,55 "},
+        // 150 x 300 column by column: two pies of 150 would fill the height
+        // exactly, which is not less than it, so one row of two.
+        {250, 400, 2, PieArrangement::Columns, 70, "55,55 130,55 "},
         // One pie is centred: 200 high, in the 300 wide plot.
         {400, 300, 1, PieArrangement::Columns, 200, "100,50 "},
     };

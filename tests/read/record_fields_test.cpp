@@ -143,6 +143,13 @@ TEST(YRecord, RealsPresenceStepDigitsAndRecordStartValues) {
     EXPECT_EQ(b.read("Y2;;;;;2,50;\n").st.y2,
               (Scale{.p = 1, .width = 0, .gcolor = "", .pstep = 1, .step = 2.5f, .sstep = "50"}));
     EXPECT_EQ(b.read("Y1;;;;;5;\n").st.y1.sstep, "");
+    // The crossing value may be negative, the minor step may not; a second
+    // record starts from the defaults again.
+    EXPECT_EQ(ChartBench().read("Y1;;;;;;;-3;\n").st.y1,
+              (Scale{.p = 1, .width = 0, .gcolor = "", .pxlocate = 1, .xlocate = -3, .size = 0}));
+    EXPECT_EQ(ChartBench().read("Y1;;;;;;-1;\n").run.file_error, 1);
+    EXPECT_EQ(ChartBench().read("Y1;;;;;5;\nY1;;;1;\n").st.y1,
+              (Scale{.p = 1, .width = 0, .gcolor = "", .pmin = 1, .min = 1}));
     // Sixty nines stay at the largest float; 39 step digits kept, all counted.
     EXPECT_EQ(b.read("Y1;;;" + std::string(60, '9') + ";\n").st.y1.min, std::numeric_limits<float>::max());
     b.read("Y1;;;;;0." + std::string(45, '1') + ";\n");

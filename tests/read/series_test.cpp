@@ -184,6 +184,14 @@ TEST(SeriesFinishing, SizesColoursAndLegendEntries) {
     EXPECT_EQ(join(b.st.legend.Lgnum, b.st.legend.Lmaxtext), "3|16");
 }
 
+TEST(SeriesFinishing, SizesUpToTheAreaHeightAreKept) {
+    ChartBench b;
+    b.finish("AREA;;;;150\nD1;L;150;;;;;1\nD1;L;151;;;;;1\nD1;M;150;;;;;1\nD1;M;151;;;;;1\n"
+             "D1;V;150;;;;;1\nD1;V;151;;;;;1\n");
+    EXPECT_EQ(join(b.d1(0).width, b.d1(1).width, b.d1(2).width, b.d1(3).width, b.d1(4).width, b.d1(5).width),
+              "150|1|150|10|150|14");
+}
+
 TEST(SeriesFinishing, BarGroupsIntervalsCrossingAndIds) {
     ChartBench b;
     const ChartState& s = b.st;
@@ -192,6 +200,8 @@ TEST(SeriesFinishing, BarGroupsIntervalsCrossingAndIds) {
               "2|50|-1|1|0|0|-1");
     b.finish("X|+\nY2;;;;;;;5\nD1;RS;;;;;;1\nD1;RS;900;;;;;1\nD2;R;900;;;;;1\n");
     EXPECT_EQ(join(s.d1.kolR1, s.d1.intR1, s.x.XYcross, s.d2.kolR1, s.d2.intR1, s.y2.xlocate), "1|100|1|1|500|5");
+    b.finish("X|+\nD2;R;;;;;;1\nD2;R;;;;;;1\n");   // D2 bar groups also need the cells
+    EXPECT_EQ(join(s.d2.kolR1, s.x.XYcross), "2|-1");
     // Ids join the chart id and the record ordinal.
     b.finish("AREA;;;;;;chart1\nD2;L;;;;;;1\nD1;L;;;;;;1\n");
     EXPECT_EQ(join(b.st.d2.rec[0].id, b.d1(0).id), "chart1_1|chart1_2");

@@ -1,0 +1,45 @@
+// The run log's buffer and its hand-over to the file.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "log/run_log.h"
+#include "support/memory_file_system.h"
+
+namespace qp {
+namespace {
+
+TEST(RunLog, TextBeyondTheBufferReachesTheFileOnce) {
+    // Pieces of 40,000 characters: the buffer is handed on after every
+    // second one and at the close.
+    MemoryFileSystem fs;
+    RunLog log(fs.open_write("log"));
+    std::string all;
+    for (char c : std::string("abcde")) {
+        const std::string piece(40000, c);
+        log << piece;
+        all += piece;
+    }
+    ASSERT_TRUE(log.close());
+    EXPECT_EQ(fs.files["log"].size(), all.size());
+    EXPECT_TRUE(fs.files["log"] == all);
+}
+
+TEST(RunLog, AFailedWriteOrCloseIsReported) {
+    struct Failing : OutputFile {
+        bool write_ok, close_ok;
+        Failing(bool w, bool c) : write_ok(w), close_ok(c) {}
+        bool write(std::string_view) override { return write_ok; }
+        bool close() override { return close_ok; }
+    };
+    for (const auto& [write_ok, close_ok] : {std::pair{false, true}, {true, false}}) {
+        RunLog log(std::make_unique<Failing>(write_ok, close_ok));
+        log << "text";
+        EXPECT_FALSE(log.close()) << "write " << write_ok << ", close " << close_ok;
+    }
+}
+
+}  // namespace
+}  // namespace qp
