@@ -17,13 +17,15 @@
 # and not counted: update its line after moving or changing that code.
 # Blank lines and lines starting with # are skipped.
 #
-# The build goes to build-mutation/ (QP_MUTATION_BUILD overrides it).  The
+# The build goes to build-mutation/ (QP_MUTATION_BUILD overrides it) with
+# one job (QP_MUTATION_JOBS overrides it).  The
 # mutated file is restored after every fault, also when the run is
 # interrupted; do not edit the sources while it runs.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 list="$root/tests/mutation/faults.txt"
 build="${QP_MUTATION_BUILD:-$root/build-mutation}"
+jobs="${QP_MUTATION_JOBS:-1}"
 filter="${1:-}"
 cd "$root" || exit 2
 
@@ -38,7 +40,7 @@ restore() {
 trap restore EXIT
 trap 'restore; exit 130' INT TERM
 
-build_suite() { cmake --build "$build" -j2 --target qplot_tests >"$build/mutation-build.log" 2>&1; }
+build_suite() { cmake --build "$build" -j"$jobs" --target qplot_tests >"$build/mutation-build.log" 2>&1; }
 run_suite() { timeout 120 "$build/qplot_tests" --gtest_brief=1 >"$build/mutation-test.log" 2>&1; }
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 2
