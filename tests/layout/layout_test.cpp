@@ -143,6 +143,11 @@ TEST(CategoryLayout, PitchOnlyWhereTheCategoryAxisIsDrawn) {
     st.y2.p = st.y2.pstep = 1;
     st.y2.step = 2;
     EXPECT_EQ(lay_out(st).x.Xstepr, 100.0f);
+    // Beside a Y2 scale without a step, a drawn Y1 scale with one draws it.
+    st.y2.pstep = -1;
+    st.y1.pstep = 1;
+    st.y1.step = 5;
+    EXPECT_EQ(lay_out(st).x.Xstepr, 100.0f);
     // Without Y2 only Y1's step counts, drawn or not.
     st.y2.p = -1;
     st.y1.p = -1;
