@@ -16,6 +16,8 @@
 #include "app/chart_file.h"
 #include "model/chart_state.h"
 #include "platform/file_system.h"
+#include "platform/text_pieces.h"
+#include "read/scanner.h"
 #include "support/memory_file_system.h"
 #include "log/run_context.h"
 #include "app/run_loop.h"
@@ -45,7 +47,7 @@ public:
         const bool message_file = path.size() >= messages.size() &&
                                   path.compare(path.size() - messages.size(), messages.size(), messages) == 0;
         if (message_file || path.find("missing") != std::string::npos) return nullptr;
-        return input_file(path, fallback);
+        return input_file(path, fallback, read_size);
     }
 
     // Bytes written to each page.  Pages are counted, not kept, so that a
@@ -125,16 +127,28 @@ inline void count_output(const FuzzFileSystem& fs, std::size_t inputs, Outcome* 
     out->files_written = fs.files.size() + fs.page_bytes.size() - inputs;
 }
 
-// Arbitrary bytes as one chart description file named on the command line.
-inline Outcome run_chart_bytes(std::string_view bytes) {
+// Arbitrary bytes as one chart description file named on the command line:
+// held whole, or (with a read size) read from a file that hands out at most
+// `read_size` bytes at a time, as every file it names.  Both must give the
+// same outcome.
+inline Outcome run_chart_bytes(std::string_view bytes, std::size_t read_size = 0) {
     FuzzFileSystem fs;
     fs.fallback = std::string(bytes);
     std::ostringstream console;
     std::istringstream keyboard;
     RunContext run(fs, console, keyboard);
     run.chart_name = "fuzz.csv";
+    run.input_path = "fuzz.csv";
     auto st = std::make_unique<ChartState>();
-    process_chart_file(*st, run, drop_cr_before_lf(bytes));
+    if (read_size == 0) {
+        process_chart_file(*st, run, drop_cr_before_lf(bytes));
+    } else {
+        fs.read_size = read_size;
+        TextPieces pieces(MemoryFileSystem::input_file("fuzz.csv", std::string(bytes), read_size));
+        Scanner sc(pieces);
+        PageText page_text;
+        process_chart_file(*st, run, page_text, sc);
+    }
     Outcome out;
     out.file_error = run.file_error;
     out.log = run.log.pending();

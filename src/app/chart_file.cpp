@@ -327,15 +327,18 @@ std::string default_page_name(const RunContext& run) {
 
 void process_chart_file(ChartState& st, RunContext& run, const std::string& text) {
     PageText page_text;
-    process_chart_file(st, run, page_text, text);
+    Scanner sc(text);
+    process_chart_file(st, run, page_text, sc);
 }
 
-void process_chart_file(ChartState& st, RunContext& run, PageText& page_text,
-                        const std::string& text, const Options& options) {
+void process_chart_file(ChartState& st, RunContext& run, PageText& page_text, Scanner& sc,
+                        const Options& options) {
     st.file.numAREA = 0;
     ChartFile file(st, run, page_text, options);
-    Scanner sc(text);
     read_chart_description(st, run, sc, file);
+    // A file not read to its end leaves its last chart unfinished: it gets
+    // an error page, not a drawing of what was read.
+    if (sc.cut_short()) report_cut_short(run, run.input_path);
 
     // The last chart of the file.
     if (run.file_error == 0) file.output_chart();

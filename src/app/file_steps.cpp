@@ -1,11 +1,14 @@
 // One chart description file, from its "Input from" lines to its OK or
 // error lines, and the paired reports about files.
+#include <memory>
 #include <ostream>
 
 #include "app/chart_file.h"
 #include "app/run_steps.h"
 #include "log/diagnostics.h"
 #include "log/html_text.h"
+#include "platform/text_pieces.h"
+#include "read/scanner.h"
 
 namespace qp {
 
@@ -51,14 +54,17 @@ void process_one_file(RunSession& session, const std::string& path, const std::s
         report_wrong_length(run, path);
         return;
     }
-    std::string text;
-    if (!run.fs.read_text(path, &text)) {
+    std::unique_ptr<InputFile> file = run.fs.open_read(path);
+    if (!file) {
         report_not_found(run, path);
         return;
     }
 
-    // Closes every page it opened, the file's shared page included.
-    process_chart_file(session.st, run, session.page_text, text, session.options);
+    // Read a line at a time; closes every page it opened, the file's shared
+    // page included.
+    TextPieces pieces(std::move(file));
+    Scanner sc(pieces);
+    process_chart_file(session.st, run, session.page_text, sc, session.options);
 
     if (run.file_error == 0) {
         if (from_command_line) run.console << '\a';

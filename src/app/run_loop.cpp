@@ -2,6 +2,8 @@
 // file, and the end of the run.
 #include "app/run_loop.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -20,6 +22,9 @@ namespace {
 
 constexpr std::string_view kLogName = "qplotlog.htm";
 constexpr std::string_view kMessageFileName = "qplotmsg.htm";
+// A message file holds 34 texts of at most 100 characters and a head; one
+// of more than a megabyte is taken for a wrong file.
+constexpr std::uint64_t kMessageFileLimit = std::uint64_t{1} << 20;
 constexpr std::string_view kDefaultJobName = "qplot.qpj";
 
 enum class ArgumentKind { Invalid, ChartFile, JobFile };
@@ -41,11 +46,14 @@ ArgumentKind classify(const std::string& arg) {
 // and writes the run log's head (the file's own or the standard one).
 void load_messages(RunContext& run) {
     std::string path = run.program_dir + std::string(kMessageFileName);
-    std::string bytes;
-    std::string head;
-    if (run.fs.read_binary(path, &bytes)) {
+    if (std::unique_ptr<InputFile> file = run.fs.open_read(path)) {
         run.console << kMessagesFrom << path << '\n';
-        if (load_message_file(bytes, run.catalog, run.console, &head)) {
+        // A file too large to be a message file, or one that cannot be
+        // read to its end, is not used.
+        std::string bytes;
+        std::string head;
+        if (read_whole(*file, kMessageFileLimit, &bytes) &&
+            load_message_file(bytes, run.catalog, run.console, &head)) {
             run.log << head;
             return;
         }
@@ -53,22 +61,6 @@ void load_messages(RunContext& run) {
         run.catalog.restore_builtin();
     }
     run.log << kStandardHead;
-}
-
-// A job file named by the run: opened and read, or reported.
-void run_job_file(RunSession& session, const std::string& job_path) {
-    RunContext& run = session.run;
-    run.log << run.cat(Msg::InputFrom) << ' ' << as_text(job_path) << "<br>\n";
-    if (!path_fits(job_path)) {
-        report_wrong_length(run, job_path);
-        return;
-    }
-    std::string text;
-    if (!run.fs.read_text(job_path, &text)) {
-        report_not_found(run, job_path);
-        return;
-    }
-    process_job_file(session, job_path, text);
 }
 
 void run_argument(RunSession& session, const std::string& arg) {

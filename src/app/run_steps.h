@@ -41,8 +41,8 @@ void report_wrong_length(RunContext& run, const std::string& path);
 void process_one_file(RunSession& session, const std::string& path, const std::string& name,
                       bool from_command_line);
 
-// Reads a job file (its text already read in text mode): the input and
-// output directories, then one chart description file name per line.
-void process_job_file(RunSession& session, const std::string& job_path, const std::string& text);
+// Reads the job file at `job_path`: the input and output directories, then
+// one chart description file name per line, each processed in turn.
+void run_job_file(RunSession& session, const std::string& job_path);
 
 }  // namespace qp

@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "log/html_text.h"
+#include "log/texts.h"
 
 namespace qp {
 
@@ -181,6 +182,14 @@ void report_message(RunContext& run, Msg message) {
     write_message_line(run, message);
     run.file_error = 1;
     tell_terminal_about_file(run, run.input_path, builtin_text(message));
+}
+
+void report_cut_short(RunContext& run, std::string_view path) {
+    run.console << builtin_text(Msg::File) << ' ' << path << ": " << kNotReadToItsEnd << '\n';
+    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ": " << kNotReadToItsEnd << kEnd
+            << "<br>\n";
+    tell_terminal_about_file(run, path, kNotReadToItsEnd);
+    run.file_error = 1;
 }
 
 void tell_terminal(RunContext& run, int line, int column, std::string_view message,

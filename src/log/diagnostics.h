@@ -29,6 +29,12 @@ void report_expected_at_line_end(RunContext& run, const SourceSpot& spot,
 // A message line without a line echo.
 void report_message(RunContext& run, Msg message);
 
+// A file whose reading stopped before its end (a read failed, or a line
+// was longer than the longest line a file may hold): in the run log and
+// on the console, "File PATH: could not be read to its end", and on
+// standard error; sets the file's error flag.
+void report_cut_short(RunContext& run, std::string_view path);
+
 // Standard error's one-line forms of an error: "FILE:LINE:COLUMN: MESSAGE"
 // for a spot in the file being read (the column of the marked character,
 // counted from 1), and "FILE: MESSAGE" for a file as a whole.  The message

@@ -27,8 +27,13 @@ public:
     FileIdentity identify(const std::string& path) override { return files_.identify(path); }
 
     // A file the run is going to read (a chart description file that a job
-    // or the command line names), which no page may replace either.
-    void will_read(const std::string& path) { add(files_.identify(path)); }
+    // or the command line names), which no page may replace either.  Only
+    // a file that is there counts: a page made where none is loses nothing,
+    // and a job naming many missing files costs no memory.
+    void will_read(const std::string& path) {
+        const FileIdentity file = files_.identify(path);
+        if (file.numbered) add(file);
+    }
 
     // True when the run has read, or is going to read, the file that
     // writing `target` replaces.

@@ -25,10 +25,15 @@ inline constexpr std::string_view kAborted = "Quillplot aborted\n";
 // "Log file PATH could not be written".
 inline constexpr std::string_view kLogFile = "Log file ";
 inline constexpr std::string_view kNotWritten = "could not be written";
+// A file whose reading stopped early: "File PATH: could not be read to
+// its end".
+inline constexpr std::string_view kNotReadToItsEnd = "could not be read to its end";
 // Why a page is not written over a file (on standard error, after "can
 // not be opened: ").
 inline constexpr std::string_view kIsTheRunLog = "the run log is written there";
 inline constexpr std::string_view kIsReadByTheRun = "this run reads that file";
+// Why a chart file that a job names is not read with --safe.
+inline constexpr std::string_view kLeavesTheJob = "the name leads outside the job's input directory";
 
 // The run log's head when no message file gives one.
 inline constexpr std::string_view kStandardHead =

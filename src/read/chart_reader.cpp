@@ -3,8 +3,8 @@
 // files that AREA records name, and closes each chart that a later AREA
 // record ends.
 #include <array>
+#include <memory>
 #include <string>
-
 #include <utility>
 
 #include "log/diagnostics.h"
@@ -121,15 +121,16 @@ void RecordScanner::read_stencil(StencilVariant variant) {
     run_.console << builtin_text(announce) << ' ' << path << '\n';
     run_.log << run_.cat(announce) << ' ' << as_text(path) << "<br>\n";
 
-    std::string text;
-    if (run_.fs.read_text(path, &text)) {
+    if (std::unique_ptr<InputFile> file = run_.fs.open_read(path)) {
         const int error_before = run_.file_error;
         run_.file_error = 0;
         // The stencil has a scanner of its own; the chart description file
         // goes on after its AREA record.
-        Scanner stencil(text);
+        TextPieces pieces(std::move(file));
+        Scanner stencil(pieces);
         std::string chart_path = std::exchange(run_.input_path, path);
         RecordScanner(st_, run_, stencil, nullptr).read_lines(FileKind::Stencil);
+        if (stencil.cut_short()) report_cut_short(run_, path);
         run_.input_path = std::move(chart_path);
         const bool stencil_errors = run_.file_error != 0;
         run_.file_error = (error_before != 0 || stencil_errors) ? 1 : 0;

@@ -194,19 +194,25 @@ private:
     // else, and every character they would refuse, is left to them.  False
     // once the record has ended.
     bool take_plain_values() {
-        if (sc_.input_file == nullptr) return true;
-        const std::string& text = *sc_.input_file;
-        while (sc_.pos < text.size()) {
-            const int c = static_cast<unsigned char>(text[sc_.pos]);
-            const bool taken = value_.feed(c) != RealNumber::Step::Refused;
-            if (!taken && c != ';') return true;
-            ++sc_.pos;
-            ++sc_.column;
-            if (taken) continue;
-            if (!store_value()) return false;
-            next_field(State::Values);
+        for (;;) {
+            if (sc_.ahead().empty() && !sc_.read_more()) return true;
+            const std::string_view ahead = sc_.ahead();
+            std::size_t n = 0;
+            bool stored = false;
+            for (; n < ahead.size() && !stored; ++n) {
+                const int c = static_cast<unsigned char>(ahead[n]);
+                const bool taken = value_.feed(c) != RealNumber::Step::Refused;
+                if (!taken && c != ';') break;
+                stored = !taken;
+            }
+            sc_.pos += n;
+            sc_.column += static_cast<int>(n);
+            if (n < ahead.size() && !stored) return true;
+            if (stored) {
+                if (!store_value()) return false;
+                next_field(State::Values);
+            }
         }
-        return true;
     }
 
     bool take_value(int c) {

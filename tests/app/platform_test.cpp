@@ -29,13 +29,13 @@ TEST(Platform, DirectoriesAndFiles) {
     std::string text;
     // Text mode drops a CR before LF only; a name written with "\" opens
     // the same file.
-    ASSERT_TRUE(files->read_text(dir.string() + "\\sub\\a.csv", &text));
+    ASSERT_TRUE(files->read_text(dir.string() + "\\sub\\a.csv", 1000, &text));
     EXPECT_EQ(text, "A;\nB;\r\nC\rD\r");
-    ASSERT_TRUE(files->read_binary(sub + "/a.csv", &text));
+    ASSERT_TRUE(files->read_binary(sub + "/a.csv", 1000, &text));
     EXPECT_EQ(text, "A;\r\nB;\r\r\nC\rD\r");
     // Directories, missing files and names with a NUL byte are not read.
     for (const std::string& bad : {sub, sub + "/missing.csv", sub + "/a.csv" + '\0' + "x", std::string()})
-        EXPECT_FALSE(files->read_text(bad, &text)) << bad;
+        EXPECT_FALSE(files->read_text(bad, 1000, &text)) << bad;
 
     auto out = files->open_write(sub + "/page.htm");
     ASSERT_NE(out, nullptr);

@@ -36,7 +36,7 @@ struct Scratch {
     }
     std::string get(const std::string& name) const {
         std::string text;
-        return files->read_binary(at(name), &text) ? text : "(unreadable)";
+        return files->read_binary(at(name), std::uint64_t{1} << 30, &text) ? text : "(unreadable)";
     }
     // The names in the directory besides `name`.
     int others(const std::string& name) const {

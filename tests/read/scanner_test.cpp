@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "support/chart_reader_bench.h"
 
@@ -32,6 +34,66 @@ TEST(Scanner, SpotAndResumeCountFromTheLineStart) {
     sc.resume_after(EchoEnd{11, 12, true});
     EXPECT_EQ(std::tuple(sc.pos, sc.at_eof, sc.next_char()), std::tuple(18u, 1, kEof));
     EXPECT_EQ(Scanner().spot().from_line_start, "");
+}
+
+// Read from a file a few bytes at a time, the scanner keeps only the line
+// in hand and what was read after it; a report still sees the whole line,
+// continuation lines included, up to its end.
+TEST(Scanner, TheWindowHoldsTheLineInHandToItsEnd) {
+    std::string text;
+    for (int i = 0; i < 2000; ++i) text += "PLOT;1;2;3;4\n";
+    text += "X;a\\\nb;c\nY\n";
+    TextPieces file(MemoryFileSystem::input_file("c.csv", text, 16), 16);
+    Scanner sc(file);
+    std::size_t most = 0;
+    for (int line = 0; line < 2000; ++line) {
+        sc.start_line();
+        sc.skip_rest_of_line();
+        most = std::max(most, sc.held());
+    }
+    EXPECT_LE(most, 13u + 17u);   // a line and a piece
+    sc.start_line();
+    for (int i = 0; i < 7; ++i) sc.next_char();   // "X;a\\\nb;"
+    EXPECT_EQ(sc.spot().from_line_start.substr(0, 9), "X;a\\\nb;c\n");
+    EXPECT_FALSE(sc.cut_short());
+    while (sc.next_char() != kEof) {
+    }
+    EXPECT_FALSE(sc.cut_short());
+
+    // A line longer than the longest allowed ends the reading.
+    const std::string long_line = "PLOT;1\nTITLE;;;;;;" + std::string(100, 'x') + "\nPLOT;2\n";
+    TextPieces long_file(MemoryFileSystem::input_file("c.csv", long_line, 8), 8);
+    Scanner cut(long_file, 40);
+    while (cut.next_char() != kEof) {
+    }
+    EXPECT_TRUE(cut.cut_short());
+}
+
+// The reports and the reading after them are the same whether the file
+// is held whole or read in pieces of any size.
+TEST(Scanner, PiecesOfAnySizeReadAsTheWholeText) {
+    std::string many_values = "D1;L;;;;;;";
+    for (int i = 0; i < 1000; ++i) many_values += "1;";
+    const std::vector<std::string> texts{
+        "PLOT;1\nX;a\\\nb;c\nY\n",
+        many_values + "4\\\n5;6\nPLOT;7\n",
+        "TITLE;;;;;;T\r\nPLOT;x",
+        "D1;L;;;;;;1\\\r\n2x",
+        "AREA;0;;300;200;white\nD1;L1;2;navy;;S;;1;2;3;x;\n\nZ<b>\nD1;L;;red;;;;" + many_values,
+    };
+    for (const std::string& text : texts) {
+        ChartBench whole;
+        whole.read(drop_cr_before_lf(text));
+        for (std::size_t size : {1, 2, 3, 7, 64}) {
+            SCOPED_TRACE(text.substr(0, 20) + " in pieces of " + std::to_string(size));
+            ChartBench pieces;
+            pieces.read(text, size);
+            EXPECT_EQ(pieces.log(), whole.log());
+            EXPECT_EQ(pieces.calls, whole.calls);
+            EXPECT_EQ(join(pieces.st.plot.Cleft, pieces.st.d1.num, pieces.sc.line_number),
+                      join(whole.st.plot.Cleft, whole.st.d1.num, whole.sc.line_number));
+        }
+    }
 }
 
 // A value that began before a continuation and was refused after it: the

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 #include "layout/series_finishing.h"
 #include "read/chart_reader.h"
 #include "log/run_context.h"
+#include "platform/text_pieces.h"
 #include "support/memory_file_system.h"
 
 namespace qp {
@@ -61,15 +63,22 @@ struct ChartBench : ChartSink {
     ChartState st;
     std::vector<std::string> calls;   // each sink call with Aleft, file_error and Ttext
     std::string text;   // what the scanner reads
+    std::unique_ptr<TextPieces> pieces;   // the file it is read from, if any
     Scanner sc;
 
     void output_chart() override { calls.push_back("output " + join(st.area.Aleft, run.file_error, st.title.Ttext)); }
     void end_chart() override { calls.push_back("end " + join(st.area.Aleft, run.file_error, st.title.Ttext)); }
 
-    // Reads the text as a chart description file from its start.
-    ChartBench& read(std::string input) {
+    // Reads the text as a chart description file from its start: held
+    // whole, or read from a file `read_size` bytes at a time.
+    ChartBench& read(std::string input, std::size_t read_size = 0) {
         text = std::move(input);
-        sc = Scanner(text);
+        if (read_size == 0) {
+            sc = Scanner(text);
+        } else {
+            pieces = std::make_unique<TextPieces>(MemoryFileSystem::input_file("c.csv", text, read_size));
+            sc = Scanner(*pieces);
+        }
         st.file.numAREA = 0;
         read_chart_description(st, run, sc, *this);
         return *this;

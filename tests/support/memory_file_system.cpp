@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace qp {
 
@@ -14,16 +15,25 @@ std::string identity_path(std::string path) {
     return path;
 }
 
+// Numbers a file by its name: every name of one file has one number.
+void number(FileIdentity& id) {
+    id.numbered = true;
+    id.device = 1;
+    id.number = std::hash<std::string>{}(id.path);
+}
+
 // A file read from a copy of its content, a little at a time like a real
 // one, so that readers meet the boundaries between pieces.
 class MemoryInputFile : public InputFile {
 public:
-    MemoryInputFile(const std::string& path, std::string contents)
-        : contents_(std::move(contents)) {
+    MemoryInputFile(const std::string& path, std::string contents, std::size_t read_size, bool fails)
+        : contents_(std::move(contents)), read_size_(read_size > 0 ? read_size : 1), fails_(fails) {
         identity_.path = identity_path(path);
+        number(identity_);
     }
     std::ptrdiff_t read(char* buffer, std::size_t size) override {
-        const std::size_t n = std::min({size, contents_.size() - at_, std::size_t{4096}});
+        if (fails_ && at_ == contents_.size()) return -1;
+        const std::size_t n = std::min({size, contents_.size() - at_, read_size_});
         if (n > 0) std::memcpy(buffer, contents_.data() + at_, n);
         at_ += n;
         return static_cast<std::ptrdiff_t>(n);
@@ -33,6 +43,8 @@ public:
 
 private:
     std::string contents_;
+    std::size_t read_size_;
+    bool fails_;
     std::size_t at_ = 0;
     FileIdentity identity_;
 };
@@ -69,14 +81,16 @@ private:
 }  // namespace
 
 std::unique_ptr<InputFile> MemoryFileSystem::input_file(const std::string& path,
-                                                        std::string contents) {
-    return std::make_unique<MemoryInputFile>(path, std::move(contents));
+                                                        std::string contents,
+                                                        std::size_t read_size, bool fails_at_end) {
+    return std::make_unique<MemoryInputFile>(path, std::move(contents), read_size, fails_at_end);
 }
 
 std::unique_ptr<InputFile> MemoryFileSystem::open_read(const std::string& path) {
     auto it = files.find(path);
     if (it == files.end()) return nullptr;
-    return input_file(path, it->second);
+    const auto fails = fails_at_end.find(path);
+    return input_file(path, it->second, read_size, fails != fails_at_end.end() && fails->second);
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::open_write(const std::string& path) {
@@ -88,6 +102,8 @@ std::unique_ptr<OutputFile> MemoryFileSystem::open_write(const std::string& path
 FileIdentity MemoryFileSystem::identify(const std::string& path) {
     FileIdentity id;
     id.path = identity_path(path);
+    // A file that is there has a number, as on a real file system.
+    if (files.count(path) != 0) number(id);
     return id;
 }
 

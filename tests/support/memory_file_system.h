@@ -18,13 +18,19 @@ class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::map<std::string, bool> unwritable;
+    // The most bytes a read of a file hands out at once.
+    std::size_t read_size = 4096;
+    // Files whose reading fails where they end, as on a failing disk.
+    std::map<std::string, bool> fails_at_end;
 
     std::unique_ptr<InputFile> open_read(const std::string& path) override;
     std::unique_ptr<OutputFile> open_write(const std::string& path) override;
     FileIdentity identify(const std::string& path) override;
 
-    // A file reading `contents` under the name `path`.
-    static std::unique_ptr<InputFile> input_file(const std::string& path, std::string contents);
+    // A file reading `contents` under the name `path`, at most `read_size`
+    // bytes at a time; when `fails_at_end`, a read fails where it ends.
+    static std::unique_ptr<InputFile> input_file(const std::string& path, std::string contents,
+                                                 std::size_t read_size = 4096, bool fails_at_end = false);
 };
 
 }  // namespace qp
