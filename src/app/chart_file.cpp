@@ -70,7 +70,7 @@ private:
     bool page_lost_ = false;
     // Where the run log announces charts of the shared page, which are
     // taken back should the page not be stored in the end.
-    std::vector<std::pair<std::size_t, std::size_t>> announcements_;
+    std::vector<WrittenPart> announcements_;
 };
 
 // The area as read, before completion changes it, so that an
@@ -132,23 +132,19 @@ bool ChartFile::open_page(const std::string& name) {
 void ChartFile::close_page() {
     if (!page_.is_open()) return;
     const bool stored = page_.close();
-    if (!stored) {
-        for (auto it = announcements_.rbegin(); it != announcements_.rend(); ++it)
-            run_.log.withdraw(it->first, it->second);
-    }
+    if (!stored) run_.log.withdraw(announcements_);
     announcements_.clear();
-    run_.log.release();
     if (!stored && page_.announced && !page_.failure_reported) report_not_generated();
 }
 
 // An own page is announced once it is closed; a shared page's charts are
-// announced as they are drawn, but the run log holds the announcements
-// until the page is closed.
+// announced as they are drawn, and the run log takes the announcements
+// back should the page not be stored.
 void ChartFile::report_generated() {
-    const std::size_t at = shared() ? run_.log.hold() : run_.log.pending().size();
+    const std::uint64_t at = run_.log.position();
     run_.log << run_.cat(Msg::File) << ' ' << as_text(page_.name()) << ' ' << run_.cat(Msg::IsGenerated)
              << "<br>\n";
-    if (shared()) announcements_.emplace_back(at, run_.log.pending().size() - at);
+    if (shared()) announcements_.push_back(WrittenPart{at, run_.log.position() - at});
     page_.announced = true;
 }
 

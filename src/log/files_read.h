@@ -36,20 +36,18 @@ public:
     }
 
     // True when the run has read, or is going to read, the file that
-    // writing `target` replaces.
-    // As same_file() decides, looked up rather than compared one by one.
+    // writing `target` replaces.  A target with a number is looked up by
+    // its number; one without (no file is there yet) replaces nothing the
+    // run read, unless the file system gives no numbers at all.
     bool contains(const FileIdentity& target) const {
-        if (target.numbered && numbers_.count({target.device, target.number}) != 0) return true;
-        if (target.path.empty()) return false;
-        return unnumbered_.count(target.path) != 0 ||
-               (!target.numbered && numbered_paths_.count(target.path) != 0);
+        if (target.numbered) return numbers_.count({target.device, target.number}) != 0;
+        return !target.path.empty() && unnumbered_.count(target.path) != 0;
     }
 
 private:
     void add(const FileIdentity& file) {
         if (file.numbered) {
             numbers_.insert({file.device, file.number});
-            if (!file.path.empty()) numbered_paths_.insert(file.path);
         } else if (!file.path.empty()) {
             unnumbered_.insert(file.path);
         }
@@ -57,8 +55,7 @@ private:
 
     FileSystem& files_;
     std::set<std::pair<std::uint64_t, std::uint64_t>> numbers_;
-    std::set<std::string> numbered_paths_;   // the paths of the files with numbers
-    std::set<std::string> unnumbered_;       // the paths of the files without
+    std::set<std::string> unnumbered_;   // files read from a file system without numbers
 };
 
 }  // namespace qp

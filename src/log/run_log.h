@@ -2,9 +2,11 @@
 // Text is gathered in a buffer and handed to the file in large pieces.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -22,19 +24,11 @@ public:
     // Hands the buffer to the file; false once any write has failed.
     bool flush();
 
-    // Lines that may yet be taken back (a page announced before it is
-    // stored): from hold() on nothing is handed to the file until
-    // release(); withdraw() takes back a part written since, at the
-    // position hold() or pending().size() gave.
-    std::size_t hold() {
-        held_ = true;
-        return buffer_.size();
-    }
-    void withdraw(std::size_t from, std::size_t length) { buffer_.erase(from, length); }
-    void release() {
-        held_ = false;
-        maybe_flush();
-    }
+    // Where the next text goes: the count of characters written so far.
+    std::uint64_t position() const { return handed_ + buffer_.size(); }
+    // Takes back parts written earlier (a page announced before it was
+    // stored), given by their positions in the order of the log.
+    void withdraw(const std::vector<WrittenPart>& parts);
 
     // Flushes and closes; false when the log could not be written whole.
     bool close();
@@ -45,12 +39,12 @@ public:
     const std::string& pending() const { return buffer_; }
 
 private:
-    void maybe_flush() { if (file_ && !held_ && buffer_.size() >= kFlushSize) flush(); }
+    void maybe_flush() { if (file_ && buffer_.size() >= kFlushSize) flush(); }
     static constexpr std::size_t kFlushSize = 1 << 16;
     std::unique_ptr<OutputFile> file_;
     std::string buffer_;
+    std::uint64_t handed_ = 0;   // characters handed to the file
     bool ok_ = true;
-    bool held_ = false;
 };
 
 }  // namespace qp

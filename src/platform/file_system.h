@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qp {
 
@@ -42,11 +43,23 @@ public:
 // close() report whether the bytes reached the file.  The file takes the
 // place of its name only at a close that succeeds: a file abandoned, or one
 // whose write failed, leaves whatever the name held before.
+// A part of what was written to a file: its first byte and its length.
+struct WrittenPart {
+    std::uint64_t from = 0;
+    std::uint64_t length = 0;
+};
+
 class OutputFile {
 public:
     virtual ~OutputFile() = default;
     virtual bool write(std::string_view bytes) = 0;
     virtual bool close() = 0;   // true when everything written is stored
+    // Takes back parts already written (in the order of the file, apart
+    // from each other): what follows each moves up.  False when it cannot
+    // be done; the file then counts as failed.
+    virtual bool cut(const std::vector<WrittenPart>& parts) {
+        return parts.empty();
+    }
 };
 
 class FileSystem {

@@ -4,12 +4,14 @@
 // and renamed over it once closed, so that a name holds either its old
 // content or a whole new one, never a part, and two runs writing the same
 // names leave each file whole from one of them.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -88,7 +90,7 @@ FileFacts facts_of_open(int fd) {
 }
 int open_for_reading(const std::string& name) { return _open(name.c_str(), _O_RDONLY | _O_BINARY); }
 int create_new(const std::string& name) {
-    return _open(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return _open(name.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
 void take_over(int, const FileFacts&) {}
 long read_some(int fd, char* buffer, std::size_t size) {
@@ -96,6 +98,18 @@ long read_some(int fd, char* buffer, std::size_t size) {
 }
 long write_some(int fd, const char* bytes, std::size_t size) {
     return _write(fd, bytes, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
+}
+long read_at(int fd, char* buffer, std::size_t size, std::uint64_t at) {
+    if (_lseeki64(fd, static_cast<__int64>(at), SEEK_SET) < 0) return -1;
+    return read_some(fd, buffer, size);
+}
+long write_at(int fd, const char* bytes, std::size_t size, std::uint64_t at) {
+    if (_lseeki64(fd, static_cast<__int64>(at), SEEK_SET) < 0) return -1;
+    return write_some(fd, bytes, size);
+}
+// Cuts the file to `size` bytes; further writes go to its end.
+bool truncate_at(int fd, std::uint64_t size) {
+    return _chsize_s(fd, static_cast<__int64>(size)) == 0 && _lseeki64(fd, 0, SEEK_END) >= 0;
 }
 bool close_file(int fd) { return _close(fd) == 0; }
 bool replace_file(const std::string& from, const std::string& to) {
@@ -132,7 +146,7 @@ int open_for_reading(const std::string& name) {
     return ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
 int create_new(const std::string& name) {
-    return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 // A file that replaces another keeps its permissions and, where the run
 // may give it, its owner.
@@ -150,6 +164,16 @@ long read_some(int fd, char* buffer, std::size_t size) {
 }
 long write_some(int fd, const char* bytes, std::size_t size) {
     return static_cast<long>(::write(fd, bytes, size));
+}
+long read_at(int fd, char* buffer, std::size_t size, std::uint64_t at) {
+    return static_cast<long>(::pread(fd, buffer, size, static_cast<off_t>(at)));
+}
+long write_at(int fd, const char* bytes, std::size_t size, std::uint64_t at) {
+    return static_cast<long>(::pwrite(fd, bytes, size, static_cast<off_t>(at)));
+}
+// Cuts the file to `size` bytes; further writes go to its end.
+bool truncate_at(int fd, std::uint64_t size) {
+    return ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::lseek(fd, 0, SEEK_END) >= 0;
 }
 bool close_file(int fd) { return ::close(fd) == 0; }
 bool replace_file(const std::string& from, const std::string& to) {
@@ -238,11 +262,36 @@ public:
             const long n = write_some(fd_, bytes.data(), bytes.size());
             if (n > 0) {
                 bytes.remove_prefix(static_cast<std::size_t>(n));
+                size_ += static_cast<std::uint64_t>(n);
             } else if (n == 0 || errno != EINTR) {
                 ok_ = false;
             }
         }
         return ok_ && fd_ >= 0;
+    }
+
+    // Moves what follows each part up over it, a piece at a time, and cuts
+    // the file's end.
+    bool cut(const std::vector<WrittenPart>& parts) override {
+        if (parts.empty()) return ok_;
+        constexpr std::size_t kPiece = std::size_t{1} << 16;
+        const std::unique_ptr<char[]> piece(new char[kPiece]);
+        std::uint64_t to = parts.front().from;
+        for (std::size_t i = 0; ok_ && i < parts.size(); ++i) {
+            const std::uint64_t from = parts[i].from + parts[i].length;
+            const std::uint64_t until = i + 1 < parts.size() ? parts[i + 1].from : size_;
+            if (from > until || until > size_) ok_ = false;
+            for (std::uint64_t at = from; ok_ && at < until;) {
+                const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, until - at));
+                const long n = read_at(fd_, piece.get(), size, at);
+                if (n <= 0 || write_at(fd_, piece.get(), static_cast<std::size_t>(n), to) != n) ok_ = false;
+                at += static_cast<std::uint64_t>(n > 0 ? n : 0);
+                to += static_cast<std::uint64_t>(n > 0 ? n : 0);
+            }
+        }
+        if (ok_ && !truncate_at(fd_, to)) ok_ = false;
+        if (ok_) size_ = to;
+        return ok_;
     }
 
     bool close() override {
@@ -262,6 +311,7 @@ private:
     int fd_;
     std::string scratch_;
     std::string target_;
+    std::uint64_t size_ = 0;   // bytes written
     bool ok_ = true;
 };
 

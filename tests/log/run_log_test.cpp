@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "log/run_log.h"
 #include "support/memory_file_system.h"
@@ -25,6 +26,33 @@ TEST(RunLog, TextBeyondTheBufferReachesTheFileOnce) {
     ASSERT_TRUE(log.close());
     EXPECT_EQ(fs.files["log"].size(), all.size());
     EXPECT_TRUE(fs.files["log"] == all);
+}
+
+// Parts taken back (a shared page's announcements when the page was not
+// stored) leave the log as if they had never been written, whether they
+// are still in the buffer or already in the file.
+TEST(RunLog, PartsTakenBackFromTheBufferOrTheFile) {
+    for (const std::size_t between : {10, 100000}) {
+        SCOPED_TRACE(between);
+        MemoryFileSystem fs;
+        RunLog log(fs.open_write("log"));
+        std::vector<WrittenPart> parts;
+        std::string kept = "head\n";
+        log << kept;
+        for (const char c : std::string("xyz")) {
+            const std::uint64_t at = log.position();
+            log << "announced\n";
+            parts.push_back({at, log.position() - at});
+            const std::string text(between, c);
+            log << text;
+            kept += text;
+        }
+        log.withdraw(parts);
+        EXPECT_EQ(log.position(), kept.size());
+        log << "tail";
+        ASSERT_TRUE(log.close());
+        EXPECT_TRUE(fs.files["log"] == kept + "tail");
+    }
 }
 
 TEST(RunLog, AFailedWriteOrCloseIsReported) {

@@ -114,6 +114,27 @@ TEST(RealFiles, AFileIsReplacedOnlyWholeAtItsClose) {
     EXPECT_EQ(s.others("page.htm"), 1);
 }
 
+// Parts taken back from a file being written: what follows moves up, over
+// more than one piece, and later writes go on at the new end.
+TEST(RealFiles, PartsWrittenAreTakenBack) {
+    Scratch s;
+    auto log = s.files->open_write(s.at("log.htm"));
+    ASSERT_NE(log, nullptr);
+    const std::string big(200000, 'b');
+    EXPECT_TRUE(log->write("aXXc" + big + "YYd"));
+    EXPECT_TRUE(log->cut({{1, 2}, {4 + big.size(), 2}}));
+    EXPECT_TRUE(log->write("e"));
+    EXPECT_FALSE(log->cut({{0, 100000000}}));   // more than was written
+    EXPECT_FALSE(log->close());
+    EXPECT_EQ(s.get("log.htm"), "(unreadable)");
+    auto again = s.files->open_write(s.at("log.htm"));
+    EXPECT_TRUE(again->write("aXXc" + big + "YYd"));
+    EXPECT_TRUE(again->cut({{1, 2}, {4 + big.size(), 2}}));
+    EXPECT_TRUE(again->write("e"));
+    EXPECT_TRUE(again->close());
+    EXPECT_EQ(s.get("log.htm"), "ac" + big + "de");
+}
+
 TEST(RealFiles, TheNamesOfOneFileAreOneFile) {
     Scratch s;
     s.put("a.csv", "A");

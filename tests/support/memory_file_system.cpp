@@ -62,6 +62,13 @@ public:
         written_.append(bytes);
         return true;
     }
+    bool cut(const std::vector<WrittenPart>& parts) override {
+        for (auto it = parts.rbegin(); ok_ && it != parts.rend(); ++it) {
+            if (it->from + it->length > written_.size()) ok_ = false;
+            if (ok_) written_.erase(it->from, it->length);
+        }
+        return ok_ && !closed_;
+    }
     bool close() override {
         if (closed_) return false;
         closed_ = true;
@@ -103,7 +110,7 @@ FileIdentity MemoryFileSystem::identify(const std::string& path) {
     FileIdentity id;
     id.path = identity_path(path);
     // A file that is there has a number, as on a real file system.
-    if (files.count(path) != 0) number(id);
+    if (files.count(path) != 0 || files.count(id.path) != 0) number(id);
     return id;
 }
 
