@@ -40,18 +40,8 @@ else
   qplot="$work/release/qplot"
 fi
 
-# Runs a command in the current directory; prints "seconds peak_kb exit_code
-# cpu_seconds".
-measure() {
-  python3 - "$@" <<'PY'
-import resource, subprocess, sys, time
-start = time.perf_counter()
-rc = subprocess.call(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-elapsed = time.perf_counter() - start
-usage = resource.getrusage(resource.RUSAGE_CHILDREN)
-print("%.3f %d %d %.3f" % (elapsed, usage.ru_maxrss, rc, usage.ru_utime + usage.ru_stime))
-PY
-}
+# measure CMD...: "seconds peak_kb exit_code cpu_seconds" of the command alone.
+source "$root/bench/measure.sh"
 
 # Keeps the best time (with its CPU time) and the greatest peak of a side.
 declare -A BEST CPU PEAK RC

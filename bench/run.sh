@@ -47,18 +47,8 @@ svg_supported() {
 svg=0
 if svg_supported; then svg=1; else echo "== $qplot writes no SVG pages (--svg not supported): VML only"; fi
 
-# Runs a command in the current directory; prints "seconds peak_kb exit_code
-# cpu_seconds".
-measure() {
-  python3 - "$@" <<'PY'
-import resource, subprocess, sys, time
-start = time.perf_counter()
-rc = subprocess.call(sys.argv[1:], stdout=subprocess.DEVNULL)
-elapsed = time.perf_counter() - start
-usage = resource.getrusage(resource.RUSAGE_CHILDREN)
-print("%.3f %d %d %.3f" % (elapsed, usage.ru_maxrss, rc, usage.ru_utime + usage.ru_stime))
-PY
-}
+# measure CMD...: "seconds peak_kb exit_code cpu_seconds" of the command alone.
+source "$root/bench/measure.sh"
 
 repeat="${REPEAT:-3}"
 declare -A T_QP T_CPU T_SVG C_SVG
