@@ -77,6 +77,19 @@ TEST(ReadInPieces, AFileNotReadToItsEndIsAnError) {
               std::string::npos);
 }
 
+TEST(ReadInPieces, AMessageFileOverAMegabyteIsNotUsed) {
+    const std::string messages = "<html><body>2:Datei<br></body></html>";
+    for (const std::size_t padding : {std::size_t{0}, std::size_t{1} << 20}) {
+        PiecesRun r;
+        r.s.fs.files["/prog/qplotmsg.htm"] = messages + std::string(padding, ' ');
+        r.s.fs.files["c.csv"] = kGoodChart;
+        EXPECT_EQ(r.s.run({"c.csv"}), 0);
+        const std::string refused = "Errors are found in file /prog/qplotmsg.htm. File does not used.\n";
+        EXPECT_EQ(r.console().find(refused) != std::string::npos, padding > 0);
+        EXPECT_EQ(r.log().find("Datei c.csv OK") != std::string::npos, padding == 0);
+    }
+}
+
 TEST(ReadInPieces, AJobFromOthersNamesNoFileOutsideItsInputDirectory) {
     const std::string names = "/etc/a.csv\n../a.csv\nsub/../../a.csv\nc:a.csv\nsub/./a.csv\nsub/a.csv\n";
     PiecesRun safe;
