@@ -74,7 +74,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<float>(seed >> 8) / 16777216.0f;   // 0 .. 1
     };
-    int checked = 0;
     for (int round = 0; round < 2000; ++round) {
         st.y1.min = -next() * 1000;
         st.y1.max = next() * 1000;
@@ -85,7 +84,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
         for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
                                   st.y1.min + next() * (st.y1.max - st.y1.min)}) {
             ASSERT_EQ(map_y(lay, y1, value), rule_y(value)) << st.y1.min << " " << st.y1.max << " " << value;
-            ++checked;
         }
         lay.x.Xstepm = next() * 40;
         lay.x.dXstepm = round % 2 == 0 ? 0.0f : lay.x.Xstepm / 2;
@@ -96,7 +94,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     lay.x.Xstepm = 0.5f;
     lay.x.dXstepm = 0;
     EXPECT_EQ(map_x(lay, 5), 50);
-    EXPECT_EQ(checked, 8000);
 }
 
 struct Drive {
