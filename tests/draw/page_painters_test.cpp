@@ -318,24 +318,6 @@ TEST_F(AxisPainter, AY1ScaleWithoutAStepLeavesTheXAxisToY2AndHasNoAxisLine) {
     EXPECT_EQ(page, "");
 }
 
-TEST_F(AxisPainter, XSlantedLabelsTakePiAs3_14) {
-    // 45 degrees: a = 0.785, len = 7 x 14 x 0.7 = 68.6; the text runs from
-    // (round(200 - 48.488), round(260 + 48.527)) up to the anchor (200, 260).
-    st.x.X1p = 1;
-    set_labels({"slanted"});
-    st.x.Xgrad = 45;
-    paint_x();
-    EXPECT_EQ(count_of(page, "<v:line from='152 309' to='200 260' strokecolor='black'>\n"), 1);
-}
-
-TEST_F(AxisPainter, XLabelsBeginningWithABarGiveATickButNoText) {
-    st.x.X1p = 1;
-    set_labels({"A", "|x", "|", "C"});
-    paint_x();
-    EXPECT_EQ(tick_xs(), "50|125|200|275|");
-    EXPECT_EQ(labels(), "A|C|");
-}
-
 TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
     st.y1.p = 1;
     st.y1.min = st.y1.max = st.y1.xlocate = 5;
@@ -375,10 +357,11 @@ TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
 
 TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
     st.x.X1p = 1;
-    set_labels({"A", "B", "C"});
-    st.X[3] = "|";   // an entry left at index Xi
+    set_labels({"A", "|x", "C"});   // a label beginning with a bar: a tick but no text
+    st.X[3] = "|";                   // an entry left at index Xi
     paint_x();
     EXPECT_EQ(tick_xs(), "50|150|250|350|");
+    EXPECT_EQ(labels(), "A|C|");
     st.y1.p = st.y2.p = 1;
     paint_x();
     EXPECT_EQ(tick_xs(), "150|250|");
@@ -394,8 +377,16 @@ TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
     EXPECT_EQ(tick_xs(), "125|200|275|350|");
 }
 
-TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
-    st.x.X1p = st.y1.p = st.y2.p = 1;   // with both scales one label has no tick
+TEST_F(AxisPainter, XSlantedAndVerticalLabelsAndThePitchWithoutAFiniteValue) {
+    // 45 degrees, pi taken as 3.14: a = 0.785, len = 7 x 14 x 0.7 = 68.6;
+    // the text runs from (round(200 - 48.488), round(260 + 48.527)) up to
+    // the anchor (200, 260).
+    st.x.X1p = 1;
+    set_labels({"slanted"});
+    st.x.Xgrad = 45;
+    paint_x();
+    EXPECT_EQ(count_of(page, "<v:line from='152 309' to='200 260' strokecolor='black'>\n"), 1);
+    st.y1.p = st.y2.p = 1;   // with both scales one label has no tick
     set_labels({"Jan"});
     // One cell of 300, centre 200; text length 3 x 14 x 0.7 = 29.4.
     st.x.Xgrad = 90;
