@@ -384,7 +384,7 @@ TEST(LegendPainter, TextBoxIsTheFontSizeTimes1_15High) {
     ChartState st = legend_chart(1, 5, 200, 351);
     st.legend.Lfsize = 60;
     entry(st, 1, "V1", "v");
-    EXPECT_EQ(test::count_of(legend(st), "<v:shape style='position:absolute;top:1;left:30;height:69;width:170; "), 1);
+    EXPECT_EQ(count_of(legend(st), "<v:shape style='position:absolute;top:1;left:30;height:69;width:170; "), 1);
 }
 
 TEST(LegendPainter, TransparentBoxWithBorder3) {

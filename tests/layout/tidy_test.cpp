@@ -215,7 +215,8 @@ TEST_F(Tidy, TheLegendHoldsBoldCapitalsInsideTheArea) {
     legend.Ltop = 51;
     legend.Lwidth_fitted = legend.Lplace_fitted = true;
     Layout lay = lay_out(st, kSpecified);
-    EXPECT_EQ(nums(lay.legend.width, lay.legend.page_left, lay.legend.page_top, lay.frame.Cright), "173 800 51 50");
+    EXPECT_EQ(nums(lay.legend.width, lay.legend.page_left, lay.legend.page_top, lay.frame.Cright),
+              "173 800 51 50");
     // Inside: the right margin 232 + 2 x 10 = 252 leaves the plot 498 of
     // its 700 (more than two thirds); the legend ends 10 before the edge.
     lay = lay_out(st, kTidy);
