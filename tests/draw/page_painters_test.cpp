@@ -5,21 +5,17 @@
 
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 
-#include "model/chart_state.h"
-#include "draw/render_driver.h"
 #include "draw/painters.h"
-#include "layout/layout.h"
+#include "draw/render_driver.h"
 #include "support/render_test_support.h"
-#include "page/vml_canvas.h"
-#include "support/memory_file_system.h"
 
 namespace qp {
 namespace {
 
 using test::count_of;
 using test::n;
+using test::nums;
 using test::page_lines;
 using test::tick;
 
@@ -40,10 +36,9 @@ TEST(PixelMapping, CellMiddlesAndRowsRoundedOnceAndClamped) {
     st.y1.max = 100;
     const Scale& y1 = st.y1;
     // (100 - 100.25) x 2 = -0.5 rounds away from zero to -1.
-    EXPECT_EQ(n(map_x(lay, 0)) + " " + n(map_x(lay, 1)) + " " + n(map_x(lay, 2)) + " / " +
-                  n(map_y(lay, y1, 100)) + " " + n(map_y(lay, y1, 0)) + " " + n(map_y(lay, y1, 50)) +
-                  " " + n(map_y(lay, y1, 100.25f)),
-              "65 115 165 / 40 240 140 39");
+    EXPECT_EQ(nums(map_x(lay, 0), map_x(lay, 1), map_x(lay, 2), map_y(lay, y1, 100), map_y(lay, y1, 0),
+                   map_y(lay, y1, 50), map_y(lay, y1, 100.25f)),
+              "65 115 165 40 240 140 39");
     // A scale of zero width maps every value to the plot top.
     lay.frame.area.top = 3;
     st.y1.min = st.y1.max = 7;
@@ -79,7 +74,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<float>(seed >> 8) / 16777216.0f;   // 0 .. 1
     };
-    int checked = 0;
     for (int round = 0; round < 2000; ++round) {
         st.y1.min = -next() * 1000;
         st.y1.max = next() * 1000;
@@ -90,7 +84,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
         for (const float value : {v, std::nextafter(v, 1e9f), std::nextafter(v, -1e9f),
                                   st.y1.min + next() * (st.y1.max - st.y1.min)}) {
             ASSERT_EQ(map_y(lay, y1, value), rule_y(value)) << st.y1.min << " " << st.y1.max << " " << value;
-            ++checked;
         }
         lay.x.Xstepm = next() * 40;
         lay.x.dXstepm = round % 2 == 0 ? 0.0f : lay.x.Xstepm / 2;
@@ -101,7 +94,6 @@ TEST(PixelMapping, AgreesWithExtendedPrecisionNearEveryHalf) {
     lay.x.Xstepm = 0.5f;
     lay.x.dXstepm = 0;
     EXPECT_EQ(map_x(lay, 5), 50);
-    EXPECT_EQ(checked, 8000);
 }
 
 struct Drive {
@@ -156,54 +148,7 @@ TEST(RenderDriver, ALargeChartIsHandedOnInPiecesOfAboutAMegabyte) {
     EXPECT_EQ(handed, whole.page);
 }
 
-// Drawing reads the chart and its layout only: the same chart drawn twice,
-// from one layout or from two, gives the same page.
-TEST(RenderDriver, TheSameChartDrawnTwiceGivesTheSamePage) {
-    Drive r;
-    ChartState& st = r.st;
-    st.area.Abgcolor = "Ivory";
-    st.border.B = 1;
-    st.border.Bwidth = 3;
-    st.title.Ttext = "Twice";
-    test::scale_0_100(st, 1);
-    test::scale_0_100(st, 2);
-    st.y1.text = "|up";
-    st.x.X1p = 1;
-    st.x.Xtext = "Months";
-    st.x.Xi = 3;
-    st.X[0] = "Jan";
-    st.X[1] = "Feb";
-    st.X[2] = "Mar";
-    st.d1.kolR1 = 1;
-    const char* tips[] = {"L3", "R1", "L2", "M4", "V1", "P1"};
-    for (const char* tip : tips) test::add_series(st, 1, tip, {10, 60, 30}).inlegend = 1;
-    st.legend.Lp = st.legend.Lgrid = st.legend.Lborder = 1;
-    st.legend.Lgnum = 6;
-    st.legend.Lcols = 2;
-    st.legend.Lrows = 3;
-    st.legend.Lbwidth = 2;
-    st.legend.Lwidth = 160;
-    st.legend.Lheight = 90;
-    st.legend.Lcolor = "Ivory";
-
-    r.render();
-    const std::string first = r.page.str();
-    ASSERT_GT(count_of(first, "<v:"), 40);
-    r.page.clear();
-    r.render();
-    EXPECT_EQ(r.page.str(), first);
-
-    PageText twice;
-    VmlCanvas canvas(twice);
-    const Layout lay = lay_out(st);
-    draw_chart(st, lay, canvas);
-    const std::string once = twice.str();
-    draw_chart(st, lay, canvas);
-    EXPECT_EQ(twice.str(), once + once);
-    EXPECT_EQ(lay_out(st), lay);
-}
-
-TEST(RenderDriver, DrawingOrderAndCrossingRows) {
+TEST(RenderDriver, DrawingOrder) {
     Drive r;
     test::scale_0_100(r.st, 1);
     test::scale_0_100(r.st, 2);
@@ -224,15 +169,6 @@ TEST(RenderDriver, DrawingOrderAndCrossingRows) {
     EXPECT_LT(r.page.view().rfind("id='b'"), at(y2_line));
     EXPECT_LT(at(y2_line), at(y1_line));
     EXPECT_LT(at(y1_line), at("from='50,250' to='350,250'"));
-
-    // A scale of zero width crosses at the plot top.
-    Drive flat;
-    test::scale_0_100(flat.st, 1);
-    test::scale_0_100(flat.st, 2);
-    flat.st.y2.min = flat.st.y2.max = 5;
-    test::add_series(flat.st, 1, "M1", {1});
-    const Layout lay = lay_out(flat.st);
-    EXPECT_EQ(n(lay.y1.xrow) + " " + n(lay.y2.xrow), "250 50");
 }
 
 TEST(RenderDriver, XAxisLineAtTheY2CrossingAndAxesBesidePies) {
@@ -270,7 +206,6 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     paint_frame(st, lay_out(st), out);
     EXPECT_EQ(page, block + "<v:roundrect arcsize='0'  fillcolor='white' strokecolor='black' strokeweight='1px' "
                             "style='position:absolute;top:0;left:0;width:399;height:299' >\n</v:roundrect>\n");
-    EXPECT_EQ(lay_out(st).frame.area, (Box{0, 0, 400, 300}));
     // A transparent area without a border has no background at all.
     page.clear();
     st.border.B = -1;
@@ -282,19 +217,11 @@ TEST(FramePainter, BorderOfOneTransparentAreaAndTitleAlignment) {
     page.clear();
     st.title.Ttext = ">";
     paint_title(st, lay_out(st), out);
-    EXPECT_EQ(page, "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21; "
-                    "font:normal normal normal 18 Arial;color:black;background:' >\n"
-                    "<v:textbox/></v:textbox/>\n</v:shape>\n");
+    EXPECT_EQ(page.view().substr(0, page.view().find(" font:")),
+              "<v:shape style='position:absolute;top:16;left:5;text-align:right;width:390;height:21;");
 }
 
-struct AxisPainter : ::testing::Test {
-    ChartState st;
-    PageText page;
-    VmlCanvas out{page};
-    AxisPainter() {
-        test::completed_chart(st);
-        st.koldata = 1;   // a series other than a pie: the chart has scales
-    }
+struct AxisPainter : test::PainterTest {
     void paint_y(int number) { paint_y(number, lay_out(st)); }
     void paint_y(int number, const Layout& lay) {
         page.clear();
@@ -308,22 +235,8 @@ struct AxisPainter : ::testing::Test {
         st.x.Xi = static_cast<int>(labels.size());
         for (std::size_t i = 0; i < labels.size(); ++i) st.X[i] = labels[i];
     }
-    // The texts of every label, each followed by "|".
-    std::string labels() const {
-        std::string texts;
-        for (const auto& l : page_lines(page)) {
-            if (l.rfind("<v:textbox/>", 0) == 0) texts += l.substr(12, l.size() - 26) + "|";
-        }
-        return texts;
-    }
-    // The x of every tick or grid line, each followed by a blank.
-    std::string tick_xs() const {
-        std::string xs;
-        for (const auto& l : page_lines(page)) {
-            if (l.rfind("<v:line style='position:absolute' from='", 0) == 0) xs += n(std::stoi(l.substr(40))) + " ";
-        }
-        return xs;
-    }
+    std::string labels() const { return all(test::kLabelText); }
+    std::string tick_xs() const { return all(test::kRuleX); }
 };
 
 TEST_F(AxisPainter, YLabelFormatsFromStepDecimalsAndScaleEnds) {
@@ -404,24 +317,6 @@ TEST_F(AxisPainter, AY1ScaleWithoutAStepLeavesTheXAxisToY2AndHasNoAxisLine) {
     EXPECT_EQ(page, "");
 }
 
-TEST_F(AxisPainter, XSlantedLabelsTakePiAs3_14) {
-    // 45 degrees: a = 0.785, len = 7 x 14 x 0.7 = 68.6; the text runs from
-    // (round(200 - 48.488), round(260 + 48.527)) up to the anchor (200, 260).
-    st.x.X1p = 1;
-    set_labels({"slanted"});
-    st.x.Xgrad = 45;
-    paint_x();
-    EXPECT_EQ(count_of(page, "<v:line from='152 309' to='200 260' strokecolor='black'>\n"), 1);
-}
-
-TEST_F(AxisPainter, XLabelsBeginningWithABarGiveATickButNoText) {
-    st.x.X1p = 1;
-    set_labels({"A", "|x", "|", "C"});
-    paint_x();
-    EXPECT_EQ(tick_xs(), "50 125 200 275 ");
-    EXPECT_EQ(labels(), "A|C|");
-}
-
 TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
     st.y1.p = 1;
     st.y1.min = st.y1.max = st.y1.xlocate = 5;
@@ -461,42 +356,48 @@ TEST_F(AxisPainter, YConstantDataAndHostileSteps) {
 
 TEST_F(AxisPainter, XTickRangesFollowTheScalesAndCrossing) {
     st.x.X1p = 1;
-    set_labels({"A", "B", "C"});
-    st.X[3] = "|";   // an entry left at index Xi
+    set_labels({"A", "|x", "C"});   // a label beginning with a bar: a tick but no text
+    st.X[3] = "|";                   // an entry left at index Xi
     paint_x();
-    EXPECT_EQ(tick_xs(), "50 150 250 350 ");
+    EXPECT_EQ(tick_xs(), "50|150|250|350|");
+    EXPECT_EQ(labels(), "A|C|");
     st.y1.p = st.y2.p = 1;
     paint_x();
-    EXPECT_EQ(tick_xs(), "150 250 ");
+    EXPECT_EQ(tick_xs(), "150|250|");
     // Categories on the grid positions: 5 labels, 4 steps of 75.
     st.X[3].clear();
     set_labels({"1", "2", "3", "4", "5"});
     st.x.XYcross = 1;
     paint_x();
-    EXPECT_EQ(n(static_cast<int>(lay_out(st).x.Xstepr)) + " " + n(static_cast<int>(lay_out(st).x.dXstepm)), "75 0");
-    EXPECT_EQ(tick_xs(), "125 200 275 ");
+    EXPECT_EQ(nums(lay_out(st).x.Xstepr, lay_out(st).x.dXstepm), "75 0");
+    EXPECT_EQ(tick_xs(), "125|200|275|");
     st.y2.p = -1;
     paint_x();
-    EXPECT_EQ(tick_xs(), "125 200 275 350 ");
+    EXPECT_EQ(tick_xs(), "125|200|275|350|");
 }
 
-TEST_F(AxisPainter, XVerticalLabelsAndThePitchWithoutAFiniteValue) {
-    st.x.X1p = st.y1.p = st.y2.p = 1;   // with both scales one label has no tick
+TEST_F(AxisPainter, XSlantedAndVerticalLabelsAndThePitchWithoutAFiniteValue) {
+    // 45 degrees, pi taken as 3.14: a = 0.785, len = 7 x 14 x 0.7 = 68.6;
+    // the text runs from (round(200 - 48.488), round(260 + 48.527)) up to
+    // the anchor (200, 260).
+    st.x.X1p = 1;
+    set_labels({"slanted"});
+    st.x.Xgrad = 45;
+    paint_x();
+    EXPECT_EQ(count_of(page, "<v:line from='152 309' to='200 260' strokecolor='black'>\n"), 1);
+    st.y1.p = st.y2.p = 1;   // with both scales one label has no tick
     set_labels({"Jan"});
     // One cell of 300, centre 200; text length 3 x 14 x 0.7 = 29.4.
     st.x.Xgrad = 90;
     paint_x();
-    EXPECT_EQ(page, "<v:line from='200 289' to='200 260' strokecolor='black'>\n"
-                    "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
-                    "<v:textpath on='True' string='Jan' style='v-text-align:right;"
-                    "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    EXPECT_EQ(page_lines(page)[0], "<v:line from='200 289' to='200 260' strokecolor='black'>\n");
+    EXPECT_EQ(count_of(page, "string='Jan' style='v-text-align:right;"), 1);
 
     // No categories, or one on the grid positions: the plot width.
     auto pitch = [&] {
         paint_x();
         const CategoryLayout x = lay_out(st).x;
-        return n(static_cast<int>(x.Xstepr)) + " " + n(static_cast<int>(x.Xstepm)) + " " +
-               n(static_cast<int>(x.dXstepm));
+        return nums(x.Xstepr, x.Xstepm, x.dXstepm);
     };
     st.x.X1p = -1;
     st.x.Xi = 0;

@@ -6,31 +6,13 @@
 // numbers are worked out in double, as the comments show.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/chart_file.h"
-#include "model/chart_state.h"
-#include "platform/file_system.h"
-#include "support/memory_file_system.h"
-#include "log/run_context.h"
+#include "support/render_test_support.h"
 
 namespace qp {
 namespace {
-
-// Processes the chart description `text` as t.csv and returns its page.
-std::string page_of(const std::string& text) {
-    MemoryFileSystem fs;
-    std::ostringstream console;
-    std::istringstream keyboard;
-    RunContext run{fs, console, keyboard};
-    ChartState st;
-    run.chart_name = "t.csv";
-    process_chart_file(st, run, text);
-    EXPECT_EQ(run.file_error, 0) << run.log.pending();
-    return fs.files["t.htm"];
-}
 
 struct PrecisionCase {
     const char* site;
@@ -89,7 +71,7 @@ const PrecisionCase kCases[] = {
 
 TEST(PixelPrecision, ProductsAreFormedInDoubleAndRoundedOnce) {
     for (const PrecisionCase& c : kCases) {
-        const std::string page = page_of(c.chart);
+        const std::string page = test::chart_page("t.csv", c.chart, "t.htm");
         for (const char* text : c.expected) {
             EXPECT_NE(page.find(text), std::string::npos)
                 << c.site << "\n  missing: " << text << "\n  page:\n" << page;

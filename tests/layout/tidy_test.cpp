@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <regex>
 
 #include "draw/painters.h"
 #include "layout/tidy_layout.h"
@@ -17,34 +16,18 @@ namespace {
 
 using test::add_series;
 using test::n;
+using test::nums;
 
 constexpr LayoutPolicy kSpecified = LayoutPolicy::Specified;
 constexpr LayoutPolicy kTidy = LayoutPolicy::Tidy;
 
-struct Tidy : ::testing::Test {
-    ChartState st;
-    PageText page;
-    VmlCanvas out{page};
-    Tidy() {
-        test::completed_chart(st);
-        st.koldata = 1;   // a series other than a pie: the chart has scales
-    }
+struct Tidy : test::PainterTest {
     // An automatic Y1 scale from `min` to `max` crossed at `crossing`.
     void scale(float min, float max, float crossing) {
         st.y1.p = 1;
         st.y1.min = min;
         st.y1.max = max;
         st.y1.xlocate = crossing;
-    }
-    // Every match of the pattern's first group on the page, each followed by `|`.
-    std::string all(const std::string& pattern) const {
-        std::string found;
-        const std::regex re(pattern);
-        const std::string text = page.str();
-        for (std::sregex_iterator it(text.begin(), text.end(), re), end; it != end; ++it) {
-            found += (*it)[1].str() + "|";
-        }
-        return found;
     }
     std::string y_axis(LayoutPolicy policy, const std::string& pattern) {
         page.clear();
@@ -53,7 +36,7 @@ struct Tidy : ::testing::Test {
     }
 };
 
-const std::string kLabelText = "<v:textbox/>([^<]*)</v:textbox/>";
+using test::kLabelText;
 const std::string kLabelTop = "top:(\\d+);left:5;";
 const std::string kRuleRow = "from='\\d+,(\\d+)'";
 
@@ -171,7 +154,7 @@ TEST_F(Tidy, CaptionsKeepClearOfTheLabelsAndTheTitle) {
     scale(0, 100, 0);
     EXPECT_EQ(lay_out(st, kSpecified).plot.bottom, 270);
     const Layout lay = lay_out(st, kTidy);
-    EXPECT_EQ(n(lay.frame.Cbottom) + " " + n(lay.plot.bottom), "58 242");
+    EXPECT_EQ(nums(lay.frame.Cbottom, lay.plot.bottom), "58 242");
 
     // The title (15 characters of 18, 189 wide, centred: 105.5..294.5) and
     // a caption of 21 characters of 14 from 5 to 210.8 overlap: the top
@@ -232,14 +215,13 @@ TEST_F(Tidy, TheLegendHoldsBoldCapitalsInsideTheArea) {
     legend.Ltop = 51;
     legend.Lwidth_fitted = legend.Lplace_fitted = true;
     Layout lay = lay_out(st, kSpecified);
-    EXPECT_EQ(n(lay.legend.width) + " " + n(lay.legend.page_left) + " " + n(lay.legend.page_top) + " " +
-                  n(lay.frame.Cright),
+    EXPECT_EQ(nums(lay.legend.width, lay.legend.page_left, lay.legend.page_top, lay.frame.Cright),
               "173 800 51 50");
     // Inside: the right margin 232 + 2 x 10 = 252 leaves the plot 498 of
     // its 700 (more than two thirds); the legend ends 10 before the edge.
     lay = lay_out(st, kTidy);
-    EXPECT_EQ(n(lay.legend.width) + " " + n(lay.legend.page_left) + " " + n(lay.legend.page_top) + " " +
-                  n(lay.frame.Cright) + " " + n(lay.legend.cells.width),
+    EXPECT_EQ(nums(lay.legend.width, lay.legend.page_left, lay.legend.page_top, lay.frame.Cright,
+                   lay.legend.cells.width),
               "232 558 50 252 232");
     // A narrower area keeps it beside the chart; a given width or place stays.
     st.area.Awidth = 600;
@@ -255,34 +237,24 @@ TEST_F(Tidy, PieGridsMakeThePiesAsLargeAsThePlotAllows) {
     // min(100 - 10, 100 - 10 - 22) = 68, each centred: 16 in, 5 down.
     st.x.X1p = 1;
     const FrameLayout frame = lay_out(st).frame;
-    std::string corners;
-    for (const PieBox& b : lay_out_pies(st, frame, 5, PieArrangement::Columns)) {
-        corners += n(b.left) + "," + n(b.top) + "," + n(b.size) + " ";
-    }
-    EXPECT_EQ(corners, "55,55,55 115,55,55 175,55,55 235,55,55 295,55,55 ");
-    corners.clear();
-    for (const PieBox& b : tidy_pie_grid(st, frame, 5, PieArrangement::Columns)) {
-        corners += n(b.left) + "," + n(b.top) + "," + n(b.size) + " ";
-    }
-    EXPECT_EQ(corners, "66,55,68 66,155,68 166,55,68 166,155,68 266,55,68 ");
+    using test::corners;
+    EXPECT_EQ(corners(lay_out_pies(st, frame, 5, PieArrangement::Columns), true),
+              "55,55,55 115,55,55 175,55,55 235,55,55 295,55,55 ");
+    EXPECT_EQ(corners(tidy_pie_grid(st, frame, 5, PieArrangement::Columns), true),
+              "66,55,68 66,155,68 166,55,68 166,155,68 266,55,68 ");
     // Rows from the right: 3 columns, then 2 rows, right to left.
-    corners.clear();
-    for (const PieBox& b : tidy_pie_grid(st, frame, 5, PieArrangement::RowsFromRight)) {
-        corners += n(b.left) + "," + n(b.top) + " ";
-    }
-    EXPECT_EQ(corners, "266,55 166,55 66,55 266,155 166,155 ");
+    EXPECT_EQ(corners(tidy_pie_grid(st, frame, 5, PieArrangement::RowsFromRight)),
+              "266,55 166,55 66,55 266,155 166,155 ");
 }
 
-TEST(TidyLayout, TheSameChartGivesTheSameLayoutAndTheSpecifiedOneByDefault) {
+TEST(TidyLayout, TheSpecifiedLayoutIsTheDefault) {
     ChartState st = test::series_chart();
     add_series(st, 1, "R", {1, 2});
     add_series(st, 1, "V", {1, 2});
     st.d1.kolR1 = 1;
-    EXPECT_EQ(lay_out(st, kTidy), lay_out(st, kTidy));
-    EXPECT_EQ(lay_out(st), lay_out(st, kSpecified));
     const Layout specified = lay_out(st);
-    EXPECT_EQ(n(specified.y1.decimals) + " " + n(specified.x.label_every), "0 1");
-    EXPECT_FALSE(specified.y1.origin_moved);
+    EXPECT_EQ(specified, lay_out(st, kSpecified));
+    EXPECT_EQ(nums(specified.y1.decimals, specified.x.label_every, specified.y1.origin_moved), "0 1 0");
     EXPECT_EQ(specified.y1.reach, 0.5);
 }
 

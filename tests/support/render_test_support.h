@@ -2,15 +2,64 @@
 // element texts spelled out from their format strings.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/chart_file.h"
+#include "layout/pie_layout.h"
+#include "log/run_context.h"
 #include "model/chart_state.h"
+#include "page/vml_canvas.h"
+#include "support/memory_file_system.h"
 
 namespace qp::test {
 
 inline std::string n(long long v) { return std::to_string(v); }
+
+// Whole numbers joined by blanks, to compare several at once.
+template <typename... Ints>
+std::string nums(Ints... v) {
+    std::string text;
+    ((text += (text.empty() ? "" : " ") + n(static_cast<long long>(v))), ...);
+    return text;
+}
+
+// The boxes' "left,top" (with ",size" when asked), each followed by a blank.
+inline std::string corners(const std::vector<PieBox>& boxes, bool sizes = false) {
+    std::string text;
+    for (const PieBox& b : boxes) text += n(b.left) + "," + n(b.top) + (sizes ? "," + n(b.size) : "") + " ";
+    return text;
+}
+
+// What `paint` writes on a VML canvas of its own.
+template <typename Paint>
+std::string painted(Paint paint) {
+    PageText page;
+    VmlCanvas out(page);
+    paint(out);
+    return page.str();
+}
+
+// The page `page` written for the chart description `text` read as the
+// file `name`, without errors.
+inline std::string chart_page(const std::string& name, const std::string& text, const std::string& page) {
+    MemoryFileSystem fs;
+    std::ostringstream console;
+    std::istringstream keyboard;
+    RunContext run{fs, console, keyboard};
+    ChartState st;
+    run.chart_name = name;
+    process_chart_file(st, run, text);
+    EXPECT_EQ(run.file_error, 0) << run.log.pending();
+    const auto it = fs.files.find(page);
+    EXPECT_NE(it, fs.files.end()) << "page " << page << " not written";
+    return it == fs.files.end() ? "" : it->second;
+}
 
 // The page cut into lines, each with its line end.
 inline std::vector<std::string> page_lines(std::string_view page) {
@@ -46,6 +95,32 @@ inline void completed_chart(ChartState& st) {
     st.area.Aheight = 300;
     st.plot.Cleft = st.plot.Cright = st.plot.Ctop = st.plot.Cbottom = 50;
 }
+
+// A painter test on a completed chart with a series other than a pie, so
+// that it has scales, and the page its painters write.
+struct PainterTest : ::testing::Test {
+    ChartState st;
+    PageText page;
+    VmlCanvas out{page};
+    PainterTest() {
+        completed_chart(st);
+        st.koldata = 1;
+    }
+    // Every match of the pattern's first group on the page, each followed by "|".
+    std::string all(const std::string& pattern) const {
+        std::string found;
+        const std::regex re(pattern);
+        const std::string text = page.str();
+        for (std::sregex_iterator it(text.begin(), text.end(), re), end; it != end; ++it) {
+            found += (*it)[1].str() + "|";
+        }
+        return found;
+    }
+};
+
+// The text of a text box, and the x where a rule starts.
+inline const std::string kLabelText = "<v:textbox/>([^<]*)</v:textbox/>";
+inline const std::string kRuleX = "<v:line style='position:absolute' from='(\\d+),";
 
 // A Y scale 0..100 crossed at 0 with a step of 25: 2 pixels per unit,
 // 50 pixels per step, crossing row 250 (the plot bottom).
