@@ -4,6 +4,7 @@
 // page when its first AREA record names none; otherwise each chart has a
 // page of its own.
 #include "app/chart_file.h"
+#include "app/run_steps.h"
 
 #include <ostream>
 #include <utility>
@@ -92,13 +93,7 @@ std::string_view ChartFile::refusal(const std::string& name) {
 }
 
 void ChartFile::report_not_opened(const std::string& name, std::string_view reason) {
-    const std::string_view not_opened = builtin_text(Msg::CanNotBeOpened);
-    run_.console << builtin_text(Msg::File) << ' ' << name << ": " << not_opened << '\n';
-    run_.log << kRed << run_.cat(Msg::File) << ' ' << as_text(name) << ": "
-             << run_.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
-    tell_terminal_about_file(run_, name,
-                             reason.empty() ? std::string(not_opened)
-                                            : std::string(not_opened) + ": " + std::string(reason));
+    qp::report_not_opened(run_, name, reason);
     run_.page_lost = true;
     run_.file_error = 1;
 }

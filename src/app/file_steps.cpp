@@ -39,6 +39,16 @@ void report_wrong_length(RunContext& run, const std::string& path) {
     run.file_skipped = true;
 }
 
+void report_not_opened(RunContext& run, const std::string& path, std::string_view reason) {
+    const std::string_view not_opened = builtin_text(Msg::CanNotBeOpened);
+    run.console << builtin_text(Msg::File) << ' ' << path << ": " << not_opened << '\n';
+    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ": " << run.cat(Msg::CanNotBeOpened)
+            << kEnd << "<br>\n";
+    tell_terminal_about_file(run, path,
+                             reason.empty() ? std::string(not_opened)
+                                            : std::string(not_opened) + ": " + std::string(reason));
+}
+
 void process_one_file(RunSession& session, const std::string& path, const std::string& name,
                       bool from_command_line) {
     RunContext& run = session.run;

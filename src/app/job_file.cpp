@@ -51,23 +51,16 @@ void for_each_name(TextLines& lines, Use use) {
 }
 
 // A chart file from others names no file outside the job's input
-// directory: no leading separator, no drive, no ".." part.
-bool leaves_input_directory(const std::string& name) {
+// directory: no leading separator, no drive, no ".." part.  Each character
+// is judged with its part of the name and the separator before it.
+bool leaves_input_directory(std::string_view name) {
+    std::size_t part = 0;   // the last separator, or the name's start
     for (std::size_t i = 0; i < name.size(); ++i) {
         const int c = static_cast<unsigned char>(name[i]);
-        if (leaves_job_directories(std::string_view(name).substr(0, i), c)) return true;
+        if (leaves_job_directories(name.substr(part, i - part), c)) return true;
+        if (c == '/' || c == '\\') part = i;
     }
     return false;
-}
-
-// "File PATH: can not be opened", with the reason on standard error.
-void report_refused_name(RunContext& run, const std::string& path) {
-    const std::string_view not_opened = builtin_text(Msg::CanNotBeOpened);
-    run.console << builtin_text(Msg::File) << ' ' << path << ": " << not_opened << '\n';
-    run.log << kRed << run.cat(Msg::File) << ' ' << as_text(path) << ": "
-            << run.cat(Msg::CanNotBeOpened) << kEnd << "<br>\n";
-    if (run.errors != nullptr) *run.errors << path << ": " << not_opened << ": " << kLeavesTheJob << '\n';
-    run.run_error = 1;
 }
 
 // Reads the two directory lines into the run's directories and tells
@@ -123,7 +116,8 @@ void run_job_file(RunSession& session, const std::string& job_path) {
         if (reopen_at_names(run, job_path, &names)) {
             for_each_name(*names, [&session, &run](const std::string& name) {
                 if (run.safe_input && leaves_input_directory(name)) {
-                    report_refused_name(run, run.input_dir + name);
+                    report_not_opened(run, run.input_dir + name, kLeavesTheJob);
+                    run.run_error = 1;
                     return;
                 }
                 process_one_file(session, run.input_dir + name, name, false);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/options.h"
 #include "model/chart_state.h"
@@ -34,6 +35,9 @@ void report_not_found(RunContext& run, const std::string& path);
 void report_data_miss(RunContext& run, const std::string& path);
 // Console "File %s: Wrong name length", run log in red.
 void report_wrong_length(RunContext& run, const std::string& path);
+// Console "File %s: can not be opened", run log in red, standard error
+// with the reason when there is one.
+void report_not_opened(RunContext& run, const std::string& path, std::string_view reason);
 
 // Reads the chart description file at `path` (named `name` as written) and
 // processes it; reports it as OK (with the bell for a file named on the
