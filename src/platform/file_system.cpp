@@ -3,6 +3,8 @@
 // open_read.
 #include "platform/file_system.h"
 
+#include <cstring>
+
 #include "platform/text_pieces.h"
 
 namespace qp {
@@ -12,19 +14,22 @@ bool same_file(const FileIdentity& a, const FileIdentity& b) {
     return !a.path.empty() && a.path == b.path;
 }
 
-std::string drop_cr_before_lf(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+std::size_t copy_dropping_cr_before_lf(std::string_view bytes, char* out) {
+    char* at = out;
     // Copies the runs between the carriage returns that precede a line feed.
     std::size_t from = 0;
     for (std::size_t cr; (cr = bytes.find('\r', from)) != std::string_view::npos; from = cr + 1) {
-        if (cr + 1 < bytes.size() && bytes[cr + 1] == '\n') {
-            out.append(bytes.substr(from, cr - from));
-        } else {
-            out.append(bytes.substr(from, cr + 1 - from));
-        }
+        const std::size_t run = cr - from + (cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? 0 : 1);
+        std::memcpy(at, bytes.data() + from, run);
+        at += run;
     }
-    out.append(bytes.substr(from));
+    std::memcpy(at, bytes.data() + from, bytes.size() - from);
+    return static_cast<std::size_t>(at - out) + (bytes.size() - from);
+}
+
+std::string drop_cr_before_lf(std::string_view bytes) {
+    std::string out(bytes.size(), '\0');
+    out.resize(copy_dropping_cr_before_lf(bytes, out.data()));
     return out;
 }
 

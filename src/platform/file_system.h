@@ -96,6 +96,8 @@ bool read_whole(InputFile& file, std::uint64_t limit, std::string* contents);
 
 // Drops every carriage return that stands directly before a line feed.
 std::string drop_cr_before_lf(std::string_view bytes);
+// The same into `out` (room for all of `bytes`); the count written.
+std::size_t copy_dropping_cr_before_lf(std::string_view bytes, char* out);
 
 // The file system of the machine (platform layer).
 std::unique_ptr<FileSystem> make_real_file_system();

@@ -1,6 +1,5 @@
 #include "platform/text_pieces.h"
 
-#include <cstring>
 #include <string_view>
 
 namespace qp {
@@ -50,15 +49,7 @@ std::size_t TextPieces::fill(char* out) {
             held_cr_ = true;
             bytes.remove_suffix(1);
         }
-        // Copies the runs between the returns that precede a line feed.
-        std::size_t from = 0;
-        for (std::size_t cr; (cr = bytes.find('\r', from)) != std::string_view::npos; from = cr + 1) {
-            const std::size_t run = cr - from + (cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? 0 : 1);
-            std::memcpy(at, bytes.data() + from, run);
-            at += run;
-        }
-        std::memcpy(at, bytes.data() + from, bytes.size() - from);
-        at += bytes.size() - from;
+        at += copy_dropping_cr_before_lf(bytes, at);
         if (at > out) return static_cast<std::size_t>(at - out);
     }
     return 0;
