@@ -121,17 +121,5 @@ TEST(CommandLine, StrictFailsOnEverySkippedFileAndLostPage) {
     }
 }
 
-TEST(CommandLine, EveryErrorOfAFileOnStandardErrorWhileTheConsoleKeepsItsLines) {
-    Session r;
-    r.fs.files["in/t.csv"] = "AREA;0;0;300;200;white;t\nX;;;1x;\nY1;;pinkish;\nZ\nD1;L1;;;;;;1;2\n";
-    EXPECT_EQ(r.run({"in/t.csv"}), 1);
-    EXPECT_EQ(r.errors.str(),
-              "in/t.csv:2:6: It is expected 0123456789\n"
-              "in/t.csv:3:5: Wrong color\n"
-              "in/t.csv:4:1: It is expected A B P D L T X Y\n");
-    EXPECT_EQ(r.console.str(), kStartConsole + "Input from in/t.csv\nErrors are found in file in/t.csv\n" +
-                                   kEndConsole);
-}
-
 }  // namespace
 }  // namespace qp::test
