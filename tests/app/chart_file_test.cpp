@@ -2,18 +2,15 @@
 // pages, error pages, heading and ending files, pages that fail.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <tuple>
 
-#include "app/chart_file.h"
-#include "model/chart_state.h"
-#include "platform/file_system.h"
-#include "support/memory_file_system.h"
-#include "log/run_context.h"
+#include "support/render_test_support.h"
 #include "support/run_session.h"
 
 namespace qp {
 namespace {
+
+using test::count_of;
 
 struct FileRun {
     MemoryFileSystem fs;
@@ -32,19 +29,13 @@ struct FileRun {
     std::string page(const std::string& name) { return fs.files[name]; }
 };
 
-int count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
-
 const std::string kEnd = "</body></html>";
 
 // A page that starts with the page heading and ends with one page end.
 void expect_whole_page(const std::string& page) {
     EXPECT_EQ(page.rfind("<html>\n", 0), 0u);
-    EXPECT_EQ(count(page, "<html>"), 1);
-    EXPECT_EQ(count(page, kEnd), 1);
+    EXPECT_EQ(count_of(page, "<html>"), 1);
+    EXPECT_EQ(count_of(page, kEnd), 1);
     EXPECT_EQ(page.rfind(kEnd), page.size() - kEnd.size());
 }
 
@@ -89,7 +80,7 @@ TEST(ChartFile, OwnAndSharedPages) {
     const std::string page = shared.page("three.htm");
     expect_whole_page(page);
     for (const char* top : {"top:10px;left:10px", "top:500px;left:10px", "top:900px;left:10px"})
-        EXPECT_EQ(count(page, top), 1) << top;
+        EXPECT_EQ(count_of(page, top), 1) << top;
     EXPECT_EQ(shared.log(), "File three.htm is generated<br>\nFile three.htm is generated<br>\n"
                             "File three.htm is generated<br>\n");
     FileRun own;
@@ -105,17 +96,17 @@ TEST(ChartFile, AnErrorTurnsThatChartAndEveryLaterOneIntoErrorPages) {
     EXPECT_EQ(r.process("mix.csv", "AREA;10;10\nD1;L;;;;;;1\nAREA;20;500\n#bad line\nD1;L;;;;;;3\n"
                                    "AREA;30;900\nD1;L;;;;;;5\n"), 1);
     const std::string page = r.page("mix.htm");
-    EXPECT_EQ(count(page, "<html>") + count(page, "position:absolute;top:10px;left:10px"), 2);
+    EXPECT_EQ(count_of(page, "<html>") + count_of(page, "position:absolute;top:10px;left:10px"), 2);
     const std::string tail = error_box(20, 500, "mix.csv") + error_box(30, 900, "mix.csv") + kEnd;
     EXPECT_EQ(page.rfind(tail), page.size() - tail.size());
-    EXPECT_EQ(count(r.log(), "is generated"), 1);
+    EXPECT_EQ(count_of(r.log(), "is generated"), 1);
     // The first of named charts: each page holds its error page only.
     FileRun n;
     EXPECT_EQ(n.process("named.csv", "AREA;;;;;;;;first.htm\nTITLE;;;;;;Sales\n#bad line\n"
                                      "D1;L;;;;;;1\nAREA;7;8;;;;;;second.htm\nD1;L;;;;;;1\n"), 1);
     EXPECT_EQ(n.page("first.htm"), error_heading("Sales") + error_box(0, -1, "named.csv") + kEnd);
     EXPECT_EQ(n.page("second.htm"), error_heading("") + error_box(7, 8, "named.csv") + kEnd);
-    EXPECT_EQ(count(n.log(), "is generated"), 0);
+    EXPECT_EQ(count_of(n.log(), "is generated"), 0);
     // A shared first chart's error page has no title line and takes its
     // size from the area; a second file with the same default page name
     // replaces the page.
@@ -131,8 +122,8 @@ TEST(ChartFile, MinusZeroValueLabel) {
     FileRun r;
     EXPECT_EQ(r.process("z.csv", "Y1;;;-1;1;0.25\nD1;V;;;;;;-0;0\n"), 0);
     const std::string page = r.page("z.htm");
-    EXPECT_EQ(count(page, "<v:textbox/>-0.00</v:textbox/>\n"), 1);
-    EXPECT_EQ(count(page, "<v:textbox/>0.00</v:textbox/>\n"), 1);
+    EXPECT_EQ(count_of(page, "<v:textbox/>-0.00</v:textbox/>\n"), 1);
+    EXPECT_EQ(count_of(page, "<v:textbox/>0.00</v:textbox/>\n"), 1);
 }
 
 TEST(ChartFile, HeadingAndEndingFiles) {
@@ -141,14 +132,14 @@ TEST(ChartFile, HeadingAndEndingFiles) {
     EXPECT_EQ(r.process("e.csv", "AREA;;;;;;;;p.htm;;end.htm\nD1;L;;;;;;1;2\n"), 0);
     const std::string tail = "</v:group></div>\n<p>bye</p>\n</body></html>\n";
     EXPECT_EQ(r.page("p.htm").rfind(tail), r.page("p.htm").size() - tail.size());
-    EXPECT_EQ(count(r.page("p.htm"), kEnd), 1);
+    EXPECT_EQ(count_of(r.page("p.htm"), kEnd), 1);
     EXPECT_EQ(r.log(), "Ending file is end.htm<br>\nFile p.htm is generated<br>\n");
     // A shared page whose last chart names an ending file gets no page end.
     FileRun s;
     s.fs.files["end.htm"] = "<p>bye</p>\n";
     EXPECT_EQ(s.process("s.csv", "AREA\nD1;L;;;;;;1\nAREA;;;;;;;;;;end.htm\nD1;L;;;;;;2\n"), 0);
     EXPECT_EQ(s.page("s.htm").rfind("</v:group></div>\n<p>bye</p>\n"), s.page("s.htm").size() - 28);
-    EXPECT_EQ(count(s.page("s.htm"), kEnd), 0);
+    EXPECT_EQ(count_of(s.page("s.htm"), kEnd), 0);
     // Missing ending or heading file: an error page, no "is generated".
     for (const std::string name : {"end.htm", "head.htm"}) {
         FileRun m;

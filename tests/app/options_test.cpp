@@ -1,5 +1,5 @@
-// The command line's options: recognised anywhere among the files, "--"
-// ends them, and the first unknown one is kept for the message.
+// The command line's options: recognised anywhere among the files until
+// "--" ends them.
 #include <gtest/gtest.h>
 
 #include "app/options.h"
@@ -19,19 +19,9 @@ TEST(Options, AnywhereAmongTheFilesUntilTheEndMark) {
     EXPECT_FALSE(parse_options({"--", "--tidy"}).tidy);
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv", "b.qpj", "--help", "-h", "c.csv"}));
     EXPECT_TRUE(o.unknown.empty());
-}
-
-TEST(Options, PlainArgumentsAreFilesAndTheFirstUnknownOptionIsKept) {
-    const Options none = parse_options({"/?", "-x", "a.csv"});
-    EXPECT_FALSE(none.any());
-    EXPECT_EQ(none.files, (std::vector<std::string>{"/?", "-x", "a.csv"}));
-
-    const Options unknown = parse_options({"--tidyx", "--svg", "--nope"});
-    EXPECT_EQ(unknown.unknown, "--tidyx");
-    EXPECT_TRUE(unknown.any());
-    EXPECT_EQ(unknown_option_text("--tidyx"),
-              "qplot: unknown option --tidyx (known: --help, -h, --version, --svg, --check, "
-              "--strict, --tidy, --safe, --)\n");
+    // Arguments that are no option of this program are files.
+    EXPECT_EQ(parse_options({"/?", "-x", "a.csv"}).files, (std::vector<std::string>{"/?", "-x", "a.csv"}));
+    EXPECT_FALSE(parse_options({"/?", "-x", "a.csv"}).any());
 }
 
 }  // namespace

@@ -5,20 +5,16 @@
 
 #include <algorithm>
 
+#include "support/render_test_support.h"
 #include "support/run_session.h"
 
 namespace qp {
 namespace {
 
+using test::count_of;
 using test::Session;
 
 const std::string kChart = "D1;L;;;;;;1;2\n";
-
-int count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 // A memory file system whose pages named in `failing_close` take every
 // write but fail at their close (a device that reports a full disk late),
@@ -52,12 +48,12 @@ TEST(PagesStored, APageNotStoredKeepsItsContentAndBlamesNoInput) {
     EXPECT_EQ(r.run({"a.csv"}), 1);
     EXPECT_EQ(r.fs.files["p.htm"], "the good page");   // no error page, no empty page
     // The file's next chart is drawn as usual.
-    EXPECT_EQ(count(r.fs.files["q.htm"], "</body></html>"), 1);
-    EXPECT_EQ(count(r.fs.files["q.htm"], "<v:group"), 1);
+    EXPECT_EQ(count_of(r.fs.files["q.htm"], "</body></html>"), 1);
+    EXPECT_EQ(count_of(r.fs.files["q.htm"], "<v:group"), 1);
     EXPECT_EQ(r.console.str(), test::kStartConsole + "Input from a.csv\nFile p.htm does not generated\n"
                                    "Errors are found in file a.csv\n" + test::kEndConsole);
-    EXPECT_EQ(count(r.log(), "File p.htm is generated"), 0);
-    EXPECT_EQ(count(r.log(), "File q.htm is generated"), 1);
+    EXPECT_EQ(count_of(r.log(), "File p.htm is generated"), 0);
+    EXPECT_EQ(count_of(r.log(), "File q.htm is generated"), 1);
 }
 
 TEST(PagesStored, ASharedPageIsAnnouncedOnlyOnceStored) {
@@ -68,13 +64,13 @@ TEST(PagesStored, ASharedPageIsAnnouncedOnlyOnceStored) {
     fs.failing_close["s.htm"] = true;
     EXPECT_EQ(r.run({"s.csv"}, &fs), 1);
     const std::string& log = fs.files["/work/qplotlog.htm"];
-    EXPECT_EQ(count(log, "is generated"), 0);
-    EXPECT_EQ(count(log, "File s.htm does not generated"), 1);
+    EXPECT_EQ(count_of(log, "is generated"), 0);
+    EXPECT_EQ(count_of(log, "File s.htm does not generated"), 1);
     EXPECT_EQ(fs.files["s.htm"], "the good page");
     // Stored: every chart of the page announced where it was drawn.
     fs.failing_close.clear();
     EXPECT_EQ(r.run({"s.csv"}, &fs), 0);
-    EXPECT_EQ(count(fs.files["/work/qplotlog.htm"], "File s.htm is generated<br>\n"), 2);
+    EXPECT_EQ(count_of(fs.files["/work/qplotlog.htm"], "File s.htm is generated<br>\n"), 2);
 }
 
 TEST(PagesStored, NoPageReplacesAFileOfTheRun) {
@@ -95,20 +91,15 @@ TEST(PagesStored, NoPageReplacesAFileOfTheRun) {
     const auto inputs = r.fs.files;
     EXPECT_EQ(r.run({"j.qpj"}), 1);
     for (const auto& [name, text] : inputs) EXPECT_EQ(r.fs.files[name], text) << name;
-    EXPECT_EQ(r.errors.str(), "in\\b.csv: can not be opened: this run reads that file\n"
-                              "in\\b.csv: can not be opened: this run reads that file\n"
-                              "in\\st.csv: can not be opened: this run reads that file\n"
-                              "in\\st.csv: can not be opened: this run reads that file\n"
-                              "h.htm: can not be opened: this run reads that file\n"
-                              "e.htm: can not be opened: this run reads that file\n"
-                              "\\work\\qplotlog.htm: can not be opened: the run log is written there\n"
-                              "\\prog\\qplotmsg.htm: can not be opened: this run reads that file\n"
-                              "j.qpj: can not be opened: this run reads that file\n");
-    EXPECT_EQ(count(r.console.str(), ": can not be opened\n"), 9);
-    EXPECT_EQ(count(r.log(), ": can not be opened</font>"), 9);
-    EXPECT_EQ(count(r.console.str(), "Errors are found in file in/"), 2);
+    const std::string read = ": can not be opened: this run reads that file\n";
+    EXPECT_EQ(r.errors.str(), "in\\b.csv" + read + "in\\b.csv" + read + "in\\st.csv" + read + "in\\st.csv" + read +
+                                  "h.htm" + read + "e.htm" + read + "\\work\\qplotlog.htm: can not be opened: the run "
+                                  "log is written there\n\\prog\\qplotmsg.htm" + read + "j.qpj" + read);
+    EXPECT_EQ(count_of(r.console.str(), ": can not be opened\n"), 9);
+    EXPECT_EQ(count_of(r.log(), ": can not be opened</font>"), 9);
+    EXPECT_EQ(count_of(r.console.str(), "Errors are found in file in/"), 2);
     // A later chart replaces a page the run wrote earlier.
-    EXPECT_EQ(count(r.log(), "File same.htm is generated"), 2);
+    EXPECT_EQ(count_of(r.log(), "File same.htm is generated"), 2);
 }
 
 TEST(PagesStored, HeadingAndEndingFilesGoToThePageInPieces) {
@@ -124,8 +115,8 @@ TEST(PagesStored, HeadingAndEndingFilesGoToThePageInPieces) {
     const std::string& page = fs.files["p.htm"];
     EXPECT_EQ(page.find('\r'), std::string::npos);
     EXPECT_EQ(page.rfind(big, 0), 0u);
-    EXPECT_EQ(count(page, "x\n<body>\n"), 1);
-    EXPECT_EQ(count(page, "e\n" + big), 1);
+    EXPECT_EQ(count_of(page, "x\n<body>\n"), 1);
+    EXPECT_EQ(count_of(page, "e\n" + big), 1);
     EXPECT_LT(fs.largest_write, std::size_t{2} << 20);
 }
 

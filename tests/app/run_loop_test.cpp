@@ -9,8 +9,6 @@
 namespace qp::test {
 namespace {
 
-const std::string kRed = "<font color='red'>";
-
 TEST(RunLoop, NoArgumentsAndNoJobFile) {
     Session r;
     EXPECT_EQ(r.run({}), 0);
@@ -24,8 +22,8 @@ TEST(RunLoop, ArgumentsAreClassifiedByExtension) {
     EXPECT_EQ(r.run({"a.CsV", ".csv", "abc.cs", "x.QPJ", "/?", "y.qpjx"}), 0);
     EXPECT_EQ(r.console.str(), kStartConsole + "Input from a.CsV\nFile a.CsV does not found\n" +
                                    "File x.QPJ does not found\n" + kEndConsole);
-    EXPECT_NE(r.log().find("x.QPJ does not found</font><br>\n" + kRed + "Error: /? invalid file "
-                           "extension</font><br>\n"), std::string::npos);
+    EXPECT_TRUE(has(r.log(), "x.QPJ does not found</font><br>\n" + kRed + "Error: /? invalid file "
+                             "extension</font><br>\n"));
 }
 
 TEST(RunLoop, JobFileLines) {
@@ -49,36 +47,29 @@ TEST(RunLoop, JobFileLines) {
 
 TEST(RunLoop, JobDirectoriesAndTheBellForCommandLineFilesOnly) {
     // The job's directories place the chart file, its stencils and its page,
-    // but not the heading and ending files; a later AREA record announces
-    // its stencil as an ordinary input.  A chart file after a job is opened
-    // by its own path, and its page goes to the job's output directory.
+    // but not the heading and ending files nor a stencil named with a drive;
+    // a later AREA record announces its stencil as an ordinary input.  A
+    // chart file after a job is opened by its own path, and its page goes to
+    // the job's output directory.
     Session r;
-    r.fs.files["j.qpj"] = "in\nout\nb.csv\n";
+    r.fs.files["j.qpj"] = "in\nout\nb.csv\nd.csv\n";
     r.fs.files["in/b.csv"] = "AREA;;;;;;;st.txt;;h.txt;e.txt;\nD1;L;;;;;;1\nAREA;;;;;;;st.txt;;;\nD1;L;;;;;;2\n";
-    r.fs.files["in/st.txt"] = "TITLE;;;;;;Sales\n";
+    r.fs.files["in/st.txt"] = r.fs.files["C:st.txt"] = "TITLE;;;;;;Sales\n";
+    r.fs.files["in/d.csv"] = "AREA;;;;;;;C:st.txt\nD1;L;;;;;;1\n";
     r.fs.files["h.txt"] = r.fs.files["e.txt"] = "x\n";
     r.fs.files["a.csv"] = kGoodChart;
     EXPECT_EQ(r.run({"j.qpj", "a.csv"}), 0);
     EXPECT_EQ(r.console.str(), kStartConsole + "Input data is placed in in/\nOutput data will be placed "
                                                "into out/\nInput from in/b.csv\nStencil is inputted from "
                                                "in/st.txt\nInput from in/st.txt\nFile in/b.csv OK\n" +
+                                   "Input from in/d.csv\nStencil is inputted from C:st.txt\nFile in/d.csv OK\n" +
                                    "Input from a.csv\n\aFile a.csv OK\n" + kEndConsole);
-    EXPECT_NE(r.log().find("<br>\nStencil is inputted from in/st.txt<br>\nHeading file is h.txt<br>\n"
-                           "Ending file is e.txt<br>\nFile out/b.htm is generated<br>\n"
-                           "Input from in/st.txt<br>\nFile out/b.htm is generated<br>\n"
-                           "File in/b.csv OK<br>\nInput from a.csv<br>\nFile out/a.htm is generated<br>\n"
-                           "File a.csv OK<br>\n"),
-              std::string::npos);
-}
-
-TEST(RunLoop, AStencilNameWithADriveIsNotJoinedToTheInputDirectory) {
-    Session r;
-    r.fs.files["j.qpj"] = "in\nout\nb.csv\n";
-    r.fs.files["in/b.csv"] = "AREA;;;;;;;C:st.txt\nD1;L;;;;;;1\n";
-    r.fs.files["C:st.txt"] = "TITLE;;;;;;Sales\n";
-    EXPECT_EQ(r.run({"j.qpj"}), 0);
-    EXPECT_NE(r.console.str().find("Stencil is inputted from C:st.txt\nFile in/b.csv OK\n"), std::string::npos)
-        << r.console.str();
+    EXPECT_TRUE(has(r.log(), "<br>\nStencil is inputted from in/st.txt<br>\nHeading file is h.txt<br>\n"
+                             "Ending file is e.txt<br>\nFile out/b.htm is generated<br>\n"
+                             "Input from in/st.txt<br>\nFile out/b.htm is generated<br>\n"
+                             "File in/b.csv OK<br>\nInput from in/d.csv<br>\nStencil is inputted from C:st.txt<br>\n"
+                             "File out/d.htm is generated<br>\nFile in/d.csv OK<br>\nInput from a.csv<br>\n"
+                             "File out/a.htm is generated<br>\nFile a.csv OK<br>\n"));
 }
 
 TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
@@ -87,9 +78,8 @@ TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
     EXPECT_EQ(r.run({"/?", "a.csv"}), 1);
     std::string out = r.console.str();
     EXPECT_EQ(out.rfind("\nQuillplot    ver. 1.15.\n\nStart:\n      qplot /?\n", 0), 0u);
-    EXPECT_NE(out.find("....  etc.\nPress <ENTER> to continueStructure of data in input file "
-                       "(description of chart):\n"),
-              std::string::npos);
+    EXPECT_TRUE(has(out, "....  etc.\nPress <ENTER> to continueStructure of data in input file "
+                         "(description of chart):\n"));
     const std::string tail = "D1|D2;V[S];fontsize;fontcolor;bgcolor;[~]text;url;v1;v2;...\n\n"
                              "Press <ENTER> to continue";
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
@@ -99,6 +89,14 @@ TEST(RunLoop, HelpTextHasTwoPagesAndReadsOneKeyEach) {
     Session e;                         // the end of input just continues
     EXPECT_EQ(e.run({"/?"}), 1);
     EXPECT_EQ(e.console.str(), out);
+    // Piped, each prompt ends with a line end.
+    Session piped;
+    piped.platform.keyboard_is_terminal = false;
+    EXPECT_EQ(piped.run({"/?"}), 1);
+    const std::string prompt = "<ENTER> to continue";
+    for (auto at = out.find(prompt); at != std::string::npos; at = out.find(prompt, at + 1))
+        out.insert(at + prompt.size(), "\n");
+    EXPECT_EQ(piped.console.str(), out);
 }
 
 TEST(RunLoop, FailuresOfTheRunItself) {
@@ -145,9 +143,8 @@ TEST(RunLoop, NamesLongerThanAPathAreRefused) {
                   "Input data is placed in d/\nOutput data will be placed into o/\nInput from " + joined +
                   "\nFile " + joined + ": Wrong name length\nInput from " + longest + ".csv\n" + page +
                   page + "Errors are found in file " + longest + ".csv\n" + kEndConsole);
-    EXPECT_NE(r.log().find("Input from " + too_long + "<br>\n" + kRed + "File " + too_long +
-                           ": Wrong name length</font><br>\n"),
-              std::string::npos);
+    EXPECT_TRUE(has(r.log(), "Input from " + too_long + "<br>\n" + kRed + "File " + too_long +
+                             ": Wrong name length</font><br>\n"));
     Session d;
     d.fs.files["j.qpj"] = std::string(259, 'd') + "\no\na.csv\n";
     EXPECT_EQ(d.run({"j.qpj"}), 0);

@@ -59,15 +59,15 @@ TEST(SvgOption, PagesBecomeSvgAndEverythingElseStays) {
     const std::size_t end = s.rfind("</body></html>");
     ASSERT_EQ(end, s.size() - 14);
     EXPECT_EQ(svg_markup_fault(std::string_view(s).substr(body, end - body)), "");
-    EXPECT_NE(s.find("<title id=\"qp1-t\">Sales</title>"), std::string::npos);
-    EXPECT_NE(s.find("<title id=\"qp4-t\">Legend: a.htm</title>"), std::string::npos);
-    EXPECT_NE(s.find("<title>North</title>"), std::string::npos);
+    EXPECT_TRUE(has(s, "<title id=\"qp1-t\">Sales</title>"));
+    EXPECT_TRUE(has(s, "<title id=\"qp4-t\">Legend: a.htm</title>"));
+    EXPECT_TRUE(has(s, "<title>North</title>"));
 
     // The error page too.
     const std::string e = svg.page("bad.htm");
     EXPECT_EQ(e.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(e.find(">ERRORS in bad.csv</text>"), std::string::npos);
-    EXPECT_NE(e.find("<title id=\"qp1-t\">ERRORS in bad.csv</title>"), std::string::npos);
+    EXPECT_TRUE(has(e, ">ERRORS in bad.csv</text>"));
+    EXPECT_TRUE(has(e, "<title id=\"qp1-t\">ERRORS in bad.csv</title>"));
 }
 
 }  // namespace

@@ -12,22 +12,6 @@
 namespace qp {
 namespace {
 
-TEST(RunLog, TextBeyondTheBufferReachesTheFileOnce) {
-    // Pieces of 40,000 characters: the buffer is handed on after every
-    // second one and at the close.
-    MemoryFileSystem fs;
-    RunLog log(fs.open_write("log"));
-    std::string all;
-    for (char c : std::string("abcde")) {
-        const std::string piece(40000, c);
-        log << piece;
-        all += piece;
-    }
-    ASSERT_TRUE(log.close());
-    EXPECT_EQ(fs.files["log"].size(), all.size());
-    EXPECT_TRUE(fs.files["log"] == all);
-}
-
 // Parts taken back (a shared page's announcements when the page was not
 // stored) leave the log as if they had never been written, whether they
 // are still in the buffer or already in the file.

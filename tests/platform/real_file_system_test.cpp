@@ -1,7 +1,7 @@
-// The machine's file system where files go wrong: pipes and devices in
-// place of files, files replaced only whole, names of one file, files that
-// never end.  A call that could wait for ever runs in a child process with a
-// time limit.
+// The machine's platform layer, and its file system where files go wrong:
+// pipes and devices in place of files, files replaced only whole, names of
+// one file, files that never end.  A call that could wait for ever runs in a
+// child process with a time limit.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/platform.h"
 
 namespace qp {
 namespace {
@@ -59,6 +60,31 @@ bool in_time(const std::function<bool()>& check) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     return false;
+}
+
+TEST(RealPlatform, DirectoriesEndWithTheSeparator) {
+    auto platform = make_real_platform();
+    std::string cwd;
+    ASSERT_TRUE(platform->current_dir(&cwd));
+    const std::string prog = platform->program_dir("ignored");
+    EXPECT_EQ(std::string(1, cwd.back()) + prog.back(), std::string(2, platform->separator()));
+    EXPECT_TRUE(fs::is_directory(prog));   // where the running program lives
+}
+
+// Text mode drops a CR before LF only; a name written with "\" opens the
+// same file.  Directories, missing files and names with a NUL byte are not
+// read, nor is a page written into a missing directory.
+TEST(RealFiles, TextModeAndNamesThatAreNoFile) {
+    Scratch s;
+    fs::create_directories(s.dir / "sub");
+    s.put("sub/a.csv", "A;\r\nB;\r\r\nC\rD\r");
+    std::string text;
+    ASSERT_TRUE(s.files->read_text(s.dir.string() + "\\sub\\a.csv", 1000, &text));
+    EXPECT_EQ(text, "A;\nB;\r\nC\rD\r");
+    EXPECT_EQ(s.get("sub/a.csv"), "A;\r\nB;\r\r\nC\rD\r");
+    for (const std::string& bad : {s.at("sub"), s.at("sub/missing.csv"), s.at("sub/a.csv") + '\0' + "x", std::string()})
+        EXPECT_FALSE(s.files->read_text(bad, 1000, &text)) << bad;
+    EXPECT_EQ(s.files->open_write(s.at("sub/no/dir/page.htm")), nullptr);
 }
 
 TEST(RealFiles, PipesDevicesAndDirectoriesAreNeitherReadNorReplaced) {
@@ -118,21 +144,17 @@ TEST(RealFiles, AFileIsReplacedOnlyWholeAtItsClose) {
 // more than one piece, and later writes go on at the new end.
 TEST(RealFiles, PartsWrittenAreTakenBack) {
     Scratch s;
-    auto log = s.files->open_write(s.at("log.htm"));
-    ASSERT_NE(log, nullptr);
     const std::string big(200000, 'b');
-    EXPECT_TRUE(log->write("aXXc" + big + "YYd"));
-    EXPECT_TRUE(log->cut({{1, 2}, {4 + big.size(), 2}}));
-    EXPECT_TRUE(log->write("e"));
-    EXPECT_FALSE(log->cut({{0, 100000000}}));   // more than was written
-    EXPECT_FALSE(log->close());
-    EXPECT_EQ(s.get("log.htm"), "(unreadable)");
-    auto again = s.files->open_write(s.at("log.htm"));
-    EXPECT_TRUE(again->write("aXXc" + big + "YYd"));
-    EXPECT_TRUE(again->cut({{1, 2}, {4 + big.size(), 2}}));
-    EXPECT_TRUE(again->write("e"));
-    EXPECT_TRUE(again->close());
-    EXPECT_EQ(s.get("log.htm"), "ac" + big + "de");
+    for (const bool too_much : {true, false}) {
+        auto log = s.files->open_write(s.at("log.htm"));
+        ASSERT_NE(log, nullptr);
+        EXPECT_TRUE(log->write("aXXc" + big + "YYd"));
+        EXPECT_TRUE(log->cut({{1, 2}, {4 + big.size(), 2}}));
+        EXPECT_TRUE(log->write("e"));
+        EXPECT_TRUE(!too_much || !log->cut({{0, 100000000}}));   // more than was written
+        EXPECT_EQ(log->close(), !too_much);
+        EXPECT_EQ(s.get("log.htm"), too_much ? "(unreadable)" : "ac" + big + "de");
+    }
 }
 
 TEST(RealFiles, TheNamesOfOneFileAreOneFile) {

@@ -3,9 +3,8 @@
 // before the place the report was made at.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <algorithm>
-#include <tuple>
+#include <string>
 #include <vector>
 
 #include "support/chart_reader_bench.h"
@@ -14,27 +13,6 @@ namespace qp {
 namespace {
 
 const std::string kLetters = "\nIt is expected A B P D L T X Y\n";
-
-// The snapshot a report takes starts at the line in hand, continuation
-// lines included; resuming goes on from that line's start.
-TEST(Scanner, SpotAndResumeCountFromTheLineStart) {
-    const std::string text = "PLOT;1\nX;a\\\nb;c\nY\n";
-    Scanner sc(text);
-    sc.start_line();
-    sc.skip_rest_of_line();
-    sc.start_line();
-    for (int i = 0; i < 7; ++i) sc.next_char();   // "X;a\\\nb;"
-    sc.field_column = 6;
-    const SourceSpot spot = sc.spot();
-    EXPECT_EQ(spot.from_line_start, "X;a\\\nb;c\nY\n");
-    EXPECT_EQ(std::tuple(spot.line_number, spot.column, spot.field_column), std::tuple(2, 7, 6));
-    sc.resume_after(EchoEnd{9, 10, false});
-    EXPECT_EQ(std::tuple(sc.pos, sc.column, sc.at_eof, sc.line_start), std::tuple(16u, 10, 0, 7u));
-    EXPECT_EQ(sc.next_char(), 'Y');
-    sc.resume_after(EchoEnd{11, 12, true});
-    EXPECT_EQ(std::tuple(sc.pos, sc.at_eof, sc.next_char()), std::tuple(18u, 1, kEof));
-    EXPECT_EQ(Scanner().spot().from_line_start, "");
-}
 
 // Read from a file a few bytes at a time, the scanner keeps only the line
 // in hand and what was read after it; a report still sees the whole line,
@@ -132,13 +110,16 @@ TEST(ReadingAfterAReport, TheLastLineWithoutALineEnd) {
 TEST(ReadingAfterAReport, ASeriesBeyondTheLimitIsStillRead) {
     std::string full;   // 100 series, the most an axis holds
     for (int i = 0; i < 100; ++i) full += "D1;L;;;;;;1\n";
-    for (const std::string end : {"\nPLOT;3\n", ""}) {
+    for (const std::string end : {"\nD2;L;;;;;;9\nPLOT;3\n", ""}) {
         SCOPED_TRACE(end.empty() ? "without a line end" : "with a line end");
         ChartBench b;
         b.read(full + "D1;M;;;;;;7;8;9" + end);
         EXPECT_EQ(b.log(), "Line 101: D1;[M];;;;;;7;8;9\nNumber of charts with D1 is more, than\n");
-        EXPECT_EQ(join(b.st.d1.num, b.d1(99).tip, b.d1(99).kolpoint, b.v1(99, 2)), "99|M1|2|9");
-        EXPECT_EQ(join(b.st.plot.Cleft, b.sc.at_eof), end.empty() ? "-1|1" : "3|1");
+        EXPECT_EQ(join(b.st.d1.num, b.d1(98).pornum, b.d1(99).pornum, b.d1(99).tip, b.d1(99).kolpoint, b.v1(99, 2)),
+                  "99|99|101|M1|2|9");
+        // Ordinals go on after the refused series.
+        EXPECT_EQ(join(b.st.plot.Cleft, b.sc.at_eof, b.st.d2.num, b.st.d2.rec[0].pornum),
+                  end.empty() ? "-1|1|-1|0" : "3|1|0|102");
     }
 }
 

@@ -87,9 +87,8 @@ TEST(SeriesRecord, ValuesEmptyMarkersSignsContinuationAndComments) {
 // Where the D record reads colours and values unlike the other records.
 TEST(SeriesRecord, ColourNamesTakeTwentyCharactersAndAreKeptUncheckedAtTheLineEnd) {
     const std::string a20(20, 'a'), color = "\nWrong color\n";
-    // TITLE refuses the twentieth character; a D colour the twenty-first.
+    // Other records refuse the twentieth character; a D colour the twenty-first.
     expect_logs({{"D1;L;;" + a20 + ";\n", "Line 1: D1;L;;[" + a20 + ";]" + color},
-                 {"TITLE;;;" + a20 + ";\n", "Line 1: TITLE;;;[" + a20 + "];" + color},
                  {"PLOT;;;;;Pinky\n", "Line 1: PLOT;;;;;[Pinky]" + color}});
     ChartBench b;
     b.read("D1;L;;" + a20 + "\nD1;L;;red;Pinky\nD1;L;;#0aF9;#1\n");
@@ -110,10 +109,9 @@ TEST(SeriesRecord, MinusZeroKeepsItsSignButNotOnPies) {
     EXPECT_FALSE(std::signbit(b.st.y1.min));   // other records never keep -0
 }
 
-// The 1001st value is reported at its field, whose ";" overflowed the row;
-// the 101st series at its type letter, and it then takes the last slot.
-TEST(SeriesRecord, ValueAndSeriesLimits) {
-    std::string ones, text;
+// The 1001st value is reported at its field, whose ";" overflowed the row.
+TEST(SeriesRecord, ValueLimit) {
+    std::string ones;
     for (int i = 0; i < 999; ++i) ones += "1;";
     ChartBench b;
     b.read("D1;L;;;;;;" + ones + "5\n");
@@ -121,13 +119,6 @@ TEST(SeriesRecord, ValueAndSeriesLimits) {
     b.read("D1;L;;;;;;" + ones + "1;7;8\n");
     EXPECT_EQ(b.log(), "Line 1: D1;L;;;;;;" + ones + "1;[7];8\nNumber of values is more, than 1000\n");
     EXPECT_EQ(join(b.run.file_error, b.d1(0).kolpoint), "1|999");
-
-    for (int i = 1; i <= 101; ++i) text += "D1;L;;;;;;" + std::to_string(i) + "\n";
-    ChartBench many;
-    many.read(text + "D2;L;;;;;;9\n");
-    EXPECT_EQ(many.log(), "Line 101: D1;[L];;;;;;101\nNumber of charts with D1 is more, than\n");
-    EXPECT_EQ(join(many.st.d1.num, many.d1(98).pornum, many.d1(99).pornum, many.v1(99, 0)), "99|99|101|101");
-    EXPECT_EQ(join(many.st.d2.num, many.st.d2.rec[0].pornum), "0|102");
 }
 
 TEST(SeriesFinishing, DefaultsRangesAndMissingData) {

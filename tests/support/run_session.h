@@ -17,6 +17,9 @@ inline const std::string kStartConsole =
     "Quillplot started in /work/ at 10:00:00 on 12/06/26\nLog file is /work/qplotlog.htm\n";
 inline const std::string kEndConsole = "Quillplot finished at 10:00:07\n";
 inline const std::string kEndLog = "Quillplot finished at 10:00:07<br>\n</BODY>\n</HTML>\n";
+inline const std::string kRed = "<font color='red'>";
+
+inline bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The clock reads 10:00:00 at the start and 10:00:07 ever after.
 class FakePlatform : public Platform {
