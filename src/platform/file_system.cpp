@@ -1,6 +1,5 @@
 // What every file system shares: the text-mode line-end rule, whole files
-// of a bounded size and files copied in pieces, all read through
-// open_read.
+// of a bounded size and files copied in pieces.
 #include "platform/file_system.h"
 
 #include <cstring>
@@ -43,18 +42,6 @@ bool read_whole(InputFile& file, std::uint64_t limit, std::string* contents) {
         data.append(piece, static_cast<std::size_t>(n));
     }
     *contents = std::move(data);
-    return true;
-}
-
-bool FileSystem::read_binary(const std::string& path, std::uint64_t limit, std::string* contents) {
-    std::unique_ptr<InputFile> file = open_read(path);
-    return file && read_whole(*file, limit, contents);
-}
-
-bool FileSystem::read_text(const std::string& path, std::uint64_t limit, std::string* contents) {
-    std::string text;
-    if (!copy_text(path, limit, [&text](std::string_view piece) { text.append(piece); })) return false;
-    *contents = std::move(text);
     return true;
 }
 

@@ -76,12 +76,6 @@ public:
     // The file that writing `path` would replace (it need not exist).
     virtual FileIdentity identify(const std::string& path) = 0;
 
-    // Reads a whole file of at most `limit` bytes.  Text mode drops a
-    // carriage return that stands directly before a line feed; binary mode
-    // keeps every byte.  Returns false when the file cannot be opened or
-    // read, or holds more than `limit` bytes.
-    bool read_text(const std::string& path, std::uint64_t limit, std::string* contents);
-    bool read_binary(const std::string& path, std::uint64_t limit, std::string* contents);
     // Hands a file in text mode to `piece` a piece at a time, so that a file
     // of any size is copied in bounded memory.  False when it cannot be
     // opened or read, or when it holds more than `limit` bytes (then the

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <string_view>
 #include <thread>
 
 #include <signal.h>
@@ -37,7 +39,15 @@ struct Scratch {
     }
     std::string get(const std::string& name) const {
         std::string text;
-        return files->read_binary(at(name), std::uint64_t{1} << 30, &text) ? text : "(unreadable)";
+        const std::unique_ptr<InputFile> file = files->open_read(at(name));
+        return file && read_whole(*file, std::uint64_t{1} << 30, &text) ? text : "(unreadable)";
+    }
+    // A file in text mode, or nothing when it cannot be read.
+    std::optional<std::string> text_of(const std::string& path) const {
+        std::string text;
+        if (!files->copy_text(path, 1000, [&text](std::string_view piece) { text.append(piece); }))
+            return std::nullopt;
+        return text;
     }
     // The names in the directory besides `name`.
     int others(const std::string& name) const {
@@ -78,12 +88,10 @@ TEST(RealFiles, TextModeAndNamesThatAreNoFile) {
     Scratch s;
     fs::create_directories(s.dir / "sub");
     s.put("sub/a.csv", "A;\r\nB;\r\r\nC\rD\r");
-    std::string text;
-    ASSERT_TRUE(s.files->read_text(s.dir.string() + "\\sub\\a.csv", 1000, &text));
-    EXPECT_EQ(text, "A;\nB;\r\nC\rD\r");
+    EXPECT_EQ(s.text_of(s.dir.string() + "\\sub\\a.csv"), "A;\nB;\r\nC\rD\r");
     EXPECT_EQ(s.get("sub/a.csv"), "A;\r\nB;\r\r\nC\rD\r");
     for (const std::string& bad : {s.at("sub"), s.at("sub/missing.csv"), s.at("sub/a.csv") + '\0' + "x", std::string()})
-        EXPECT_FALSE(s.files->read_text(bad, 1000, &text)) << bad;
+        EXPECT_FALSE(s.text_of(bad)) << bad;
     EXPECT_EQ(s.files->open_write(s.at("sub/no/dir/page.htm")), nullptr);
 }
 
